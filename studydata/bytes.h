@@ -33,6 +33,8 @@ inline void put_u32(std::vector<uint8_t>& out, uint32_t v) {
     out.insert(out.end(), b, b + 4);
 }
 
-inline void put_i32(std::vector<uint8_t>& out, int32_t v) { put_u32(out, static_cast<uint32_t>(v)); }
+inline void put_i32(std::vector<uint8_t>& out, int32_t v) {
+    put_u32(out, static_cast<uint32_t>(v));
+}
 
 } // namespace bytes

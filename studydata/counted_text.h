@@ -11,13 +11,12 @@ template <size_t Capacity> struct CountedText {
     char16_t chars[Capacity];
 
     // The stored text; a count larger than the slot is clamped to the slot.
-    std::u16string text() const {
-        return std::u16string(chars, std::min<size_t>(count, Capacity));
-    }
+    std::u16string text() const { return std::u16string(chars, std::min<size_t>(count, Capacity)); }
     // The text up to the first zero character, the way the search screens read it.
     std::u16string zero_terminated() const {
         size_t n = 0;
-        while (n < Capacity && chars[n] != 0) ++n;
+        while (n < Capacity && chars[n] != 0)
+            ++n;
         return std::u16string(chars, n);
     }
     bool empty() const { return count == 0; }

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr int kKanjiTotal = 1945;     // kanji numbers run from 1 to kKanjiTotal
+constexpr int kKanjiTotal = 1945; // kanji numbers run from 1 to kKanjiTotal
 constexpr int kMaxExamplesPerKanji = 48;
 
 struct KanjiRecord {

@@ -7,7 +7,7 @@
 // What the lists need from the windows: the main window's list rows and status, and the program's
 // message box. The main window installs one; tests install a recorder.
 class StudyListView {
-public:
+  public:
     virtual ~StudyListView() = default;
     virtual void removeRow(int position) = 0;
     virtual void appendKanji(int kanji) = 0;

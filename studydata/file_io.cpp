@@ -1,0 +1,47 @@
+#include "file_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+std::optional<std::vector<uint8_t>> read_file_prefix(const std::string& path, size_t max_bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return std::nullopt;
+    std::vector<uint8_t> data;
+    uint8_t chunk[8192];
+    while (data.size() < max_bytes) {
+        const size_t want = std::min(sizeof chunk, max_bytes - data.size());
+        const size_t got = std::fread(chunk, 1, want, f);
+        data.insert(data.end(), chunk, chunk + got);
+        if (got < want) break;
+    }
+    std::fclose(f);
+    return data;
+}
+
+namespace {
+
+bool write_all(int fd, std::span<const uint8_t> data) {
+    size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+bool write_file_atomically(const std::string& path, std::span<const uint8_t> data) {
+    const std::string temp = path + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = write_all(fd, data) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) std::remove(temp.c_str());
+    return ok;
+}

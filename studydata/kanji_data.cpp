@@ -1,0 +1,152 @@
+#include "kanji_data.h"
+
+#include "bytes.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr const char* kKanjiFile = "data/kanji.dat";
+constexpr int64_t kRecordBytes = sizeof(KanjiRecord);
+
+struct KanjiFile {
+    std::FILE* file = nullptr;
+    bool openAttempted = false;
+    int64_t size = 0;
+};
+
+KanjiFile kanjiFile;
+KanjiRecord recordBuffer{};
+
+// The stroke block as 32-bit words: [ByteLength, StrokeCount, strokes...], plus the word index of
+// each stroke's PointCount so that the accessors need not walk the block.
+std::vector<int32_t> strokeWords{8, 0};
+std::vector<size_t> strokeStarts;
+
+std::FILE* open_kanji_file() {
+    if (!kanjiFile.openAttempted) {
+        kanjiFile.openAttempted = true;
+        kanjiFile.file = std::fopen(kKanjiFile, "rb");
+        if (kanjiFile.file && fseeko(kanjiFile.file, 0, SEEK_END) == 0)
+            kanjiFile.size = ftello(kanjiFile.file);
+    }
+    return kanjiFile.file;
+}
+
+// Reads exactly `n` bytes at `offset`; false when the file cannot deliver them all.
+bool read_at(int64_t offset, void* out, size_t n) {
+    std::FILE* f = open_kanji_file();
+    if (!f || offset < 0 || offset > kanjiFile.size) return false;
+    if (fseeko(f, offset, SEEK_SET) != 0) return false;
+    return std::fread(out, 1, n, f) == n;
+}
+
+// Like read_at, but keeps what a short read delivered.
+size_t read_some_at(int64_t offset, void* out, size_t n) {
+    std::FILE* f = open_kanji_file();
+    if (!f || offset < 0 || offset > kanjiFile.size) return 0;
+    if (fseeko(f, offset, SEEK_SET) != 0) return 0;
+    return std::fread(out, 1, n, f);
+}
+
+std::optional<int64_t> record_offset(int kanji) {
+    uint32_t offset = 0;
+    if (!read_at(4 * static_cast<int64_t>(kanji), &offset, 4)) return std::nullopt;
+    return offset;
+}
+
+void set_empty_block() {
+    strokeWords.assign({8, 0});
+    strokeStarts.clear();
+}
+
+// Checks that the strokes fill the block exactly and records where each stroke starts.
+bool index_strokes(const std::vector<int32_t>& words) {
+    strokeStarts.clear();
+    const int32_t count = words[1];
+    if (count < 0) return false;
+    size_t at = 2;
+    for (int32_t k = 0; k < count; ++k) {
+        if (at >= words.size()) return false;
+        const int32_t points = words[at];
+        if (points < 0 || static_cast<uint64_t>(points) * 3 > words.size() - at - 1) return false;
+        strokeStarts.push_back(at);
+        at += 1 + 3 * static_cast<size_t>(points);
+    }
+    return at == words.size();
+}
+
+bool load_block(int64_t blockOffset) {
+    uint32_t byteLength = 0;
+    if (!read_at(blockOffset, &byteLength, 4)) return false;
+    if (byteLength < 8 || byteLength > kStrokeBlockMaxBytes || byteLength % 4 != 0) return false;
+    if (blockOffset + byteLength > kanjiFile.size) return false;
+    std::vector<int32_t> words(byteLength / 4);
+    if (!read_at(blockOffset, words.data(), byteLength)) return false;
+    if (!index_strokes(words)) return false;
+    strokeWords = std::move(words);
+    return true;
+}
+
+const int32_t* point_words(int stroke, int point) {
+    if (stroke < 0 || static_cast<size_t>(stroke) >= strokeStarts.size() || point < 0)
+        return nullptr;
+    const size_t at = strokeStarts[static_cast<size_t>(stroke)];
+    if (point >= strokeWords[at]) return nullptr;
+    return &strokeWords[at + 1 + 3 * static_cast<size_t>(point)];
+}
+
+} // namespace
+
+const KanjiRecord* KanjiData_LoadRecord(int kanji) {
+    if (kanji < 0) return nullptr;
+    std::memset(&recordBuffer, 0, sizeof recordBuffer);
+    if (const auto offset = record_offset(kanji))
+        read_some_at(*offset, &recordBuffer, sizeof recordBuffer);
+    return &recordBuffer;
+}
+
+const KanjiRecord* KanjiData_CurrentRecord() {
+    return &recordBuffer;
+}
+
+const int32_t* KanjiData_LoadStrokes(int kanji) {
+    const auto offset = kanji >= 0 ? record_offset(kanji) : std::nullopt;
+    if (!offset || !load_block(*offset + kRecordBytes)) set_empty_block();
+    return &strokeWords[1];
+}
+
+const int32_t* KanjiData_StrokeData() {
+    return &strokeWords[1];
+}
+
+int32_t KanjiData_StrokeCount() {
+    return strokeWords[1];
+}
+
+int32_t KanjiData_StrokePointCount(int stroke) {
+    if (stroke < 0 || static_cast<size_t>(stroke) >= strokeStarts.size()) return 0;
+    return strokeWords[strokeStarts[static_cast<size_t>(stroke)]];
+}
+
+std::pair<int32_t, int32_t> KanjiData_StrokeStart(int stroke) {
+    return KanjiData_StrokePoint(stroke < 0 ? 0 : stroke, 0);
+}
+
+std::pair<int32_t, int32_t> KanjiData_StrokePoint(int stroke, int point) {
+    const int32_t* p = point_words(stroke, point);
+    return p ? std::pair{p[0], p[1]} : std::pair{0, 0};
+}
+
+int32_t KanjiData_StrokeCorner(int stroke, int point) {
+    const int32_t* p = point_words(stroke, point);
+    return p ? p[2] : 0;
+}
+
+void KanjiData_Close() {
+    if (kanjiFile.file) std::fclose(kanjiFile.file);
+    kanjiFile = KanjiFile{};
+    set_empty_block();
+}

@@ -1,0 +1,63 @@
+#include "learning_list.h"
+
+#include "scores.h"
+#include "study_lists.h"
+
+const char* const kMessageNoUnlearnedKanji =
+    "Insufficient unlearned kanji remaining.\n\nReducing Learning List size.";
+
+namespace {
+
+bool completed_flag_set(int kanji) {
+    return Scores_Get(kanji)[CompletedFlag] == 1;
+}
+
+// Takes every complete kanji off the list, from the last position to the first.
+int graduate_complete_kanji() {
+    StudyListView* view = study_list_view();
+    int removed = 0;
+    for (int p = LearningList_Count() - 1; p >= 0; --p) {
+        const int kanji = LearningList_At(p);
+        if (!Scores_IsComplete(kanji)) continue;
+        if (view) view->removeRow(p);
+        CompletedList_AddCompleted(+1);
+        ++removed;
+        Scores_SetSlot(kanji, CompletedFlag, 1);
+        LearningList_RemoveAt(p);
+    }
+    return removed;
+}
+
+// Appends the lowest-numbered kanji that are neither complete, nor flagged, nor listed.
+int top_up(int wanted) {
+    StudyListView* view = study_list_view();
+    int added = 0;
+    const auto n = static_cast<int>(CompletedList_AvailableCount());
+    for (int i = 1; i <= n && added < wanted; ++i) {
+        const int kanji = CompletedList_KanjiAt(i);
+        if (Scores_IsComplete(kanji)) {
+            // Completed outside the list (e.g. through a copy): flag it, the count stays.
+            if (!completed_flag_set(kanji)) Scores_SetSlot(kanji, CompletedFlag, 1);
+            continue;
+        }
+        if (completed_flag_set(kanji) || LearningList_Contains(kanji)) continue;
+        LearningList_Append(kanji);
+        if (view) view->appendKanji(kanji);
+        ++added;
+    }
+    return added;
+}
+
+} // namespace
+
+void LearningList_Refill() {
+    const int removed = graduate_complete_kanji();
+    const int added = removed > 0 ? top_up(removed) : 0;
+    if (added == 0 && removed > 0)
+        if (StudyListView* view = study_list_view()) view->showMessage(kMessageNoUnlearnedKanji);
+}
+
+void Scores_ZeroWordScore(int kanji) {
+    if (completed_flag_set(kanji)) CompletedList_AddCompleted(-1);
+    Scores_Reset(kanji);
+}
