@@ -1,0 +1,163 @@
+#include "surface.h"
+
+#include "fonts.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+QRect to_qrect(int l, int t, int r, int b) {
+    return QRect(l, t, r - l, b - t);
+}
+
+// Nothing can be drawn on an empty image; QPainter would warn.
+bool drawable(const QImage& img) {
+    return !img.isNull();
+}
+
+QPen round_pen(ColorRef c, int width) {
+    QPen pen(colorref(c));
+    pen.setWidth(width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+} // namespace
+
+Surface::Surface(int w, int h) {
+    resize(w, h);
+}
+
+void Surface::resize(int w, int h) {
+    image_ = QImage(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
+    if (drawable(image_)) image_.fill(Qt::white);
+}
+
+std::unique_ptr<QPainter> Surface::painter(bool antialias) {
+    auto p = std::make_unique<QPainter>(&image_);
+    p->setRenderHint(QPainter::Antialiasing, antialias);
+    p->setRenderHint(QPainter::TextAntialiasing, true);
+    return p;
+}
+
+void Surface::fill_rect(int l, int t, int r, int b, ColorRef c) {
+    if (!drawable(image_) || r <= l || b <= t) return;
+    QPainter p(&image_);
+    p.fillRect(to_qrect(l, t, r, b), colorref(c));
+}
+
+void Surface::frame_rect(int l, int t, int r, int b, ColorRef c) {
+    if (r <= l || b <= t) return;
+    fill_rect(l, t, r, t + 1, c);
+    fill_rect(l, b - 1, r, b, c);
+    fill_rect(l, t, l + 1, b, c);
+    fill_rect(r - 1, t, r, b, c);
+}
+
+// Both end points are drawn. Straight one-pixel lines are filled as rectangles so they stay
+// crisp; other lines go through the painter with round caps.
+void Surface::line(int x1, int y1, int x2, int y2, ColorRef c, int width, bool antialias) {
+    if (!drawable(image_)) return;
+    if (width <= 1 && !antialias && (x1 == x2 || y1 == y2)) {
+        fill_rect(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1,
+                  c);
+        return;
+    }
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, antialias);
+    p.setPen(round_pen(c, width));
+    p.drawLine(QPoint(x1, y1), QPoint(x2, y2));
+}
+
+void Surface::set_pixel(int x, int y, ColorRef c) {
+    if (!image_.valid(x, y)) return;
+    image_.setPixel(x, y, colorref(c).rgb());
+}
+
+void Surface::fill_ellipse(int l, int t, int r, int b, ColorRef fill, ColorRef outline, int width) {
+    if (!drawable(image_) || r <= l || b <= t) return;
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setBrush(colorref(fill));
+    qreal inset = width / 2.0;
+    if (width > 0) {
+        p.setPen(round_pen(outline, width));
+    } else {
+        p.setPen(Qt::NoPen);
+        inset = 0;
+    }
+    p.drawEllipse(QRectF(l + inset, t + inset, r - l - 2 * inset, b - t - 2 * inset));
+}
+
+void Surface::rounded_rect(int l, int t, int r, int b, int ew, int eh, ColorRef fill,
+                           ColorRef outline) {
+    if (!drawable(image_) || r <= l || b <= t) return;
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setBrush(colorref(fill));
+    p.setPen(round_pen(outline, 1));
+    p.drawRoundedRect(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1), ew / 2.0, eh / 2.0);
+}
+
+void Surface::blit(int x, int y, const QImage& src, int sx, int sy, int w, int h) {
+    if (!drawable(image_) || src.isNull() || w <= 0 || h <= 0) return;
+    QPainter p(&image_);
+    p.drawImage(QPoint(x, y), src, QRect(sx, sy, w, h));
+}
+
+void Surface::stretch_blit(int x, int y, int dw, int dh, const QImage& src, int sx, int sy, int w,
+                           int h) {
+    if (!drawable(image_) || src.isNull() || w <= 0 || h <= 0 || dw <= 0 || dh <= 0) return;
+    QPainter p(&image_);
+    p.drawImage(QRect(x, y, dw, dh), src, QRect(sx, sy, w, h));
+}
+
+// Draws the whole of `other` with its top-left at (x, y).
+void Surface::copy_from(const Surface& other, int x, int y) {
+    if (!drawable(image_) || !drawable(other.image_)) return;
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPoint(x, y), other.image_);
+}
+
+void Surface::text(int x, int y, const QString& s, const FontSpec& font, ColorRef c) {
+    if (!drawable(image_) || s.isEmpty()) return;
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    QFont f = make_font(font);
+    p.setFont(f);
+    p.setPen(colorref(c));
+    p.drawText(QPoint(x, y + QFontMetrics(f).ascent()), s);
+}
+
+int Surface::text_wrapped(int l, int t, int r, int b, const QString& s, const FontSpec& font,
+                          ColorRef c, Qt::Alignment align) {
+    if (!drawable(image_) || s.isEmpty() || r <= l) return 0;
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setFont(make_font(font));
+    p.setPen(colorref(c));
+    QRect used;
+    p.drawText(to_qrect(l, t, r, std::max(b, t)), int(align) | Qt::TextWordWrap, s, &used);
+    return used.height();
+}
+
+int Surface::text_width(const QString& s, const FontSpec& font) const {
+    return QFontMetrics(make_font(font)).horizontalAdvance(s);
+}
+
+int Surface::line_height(const FontSpec& font) const {
+    return QFontMetrics(make_font(font)).height();
+}
+
+QFont make_font(const FontSpec& spec) {
+    QFont f(installed_family(spec.face));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(std::max(spec.height, 1));
+    f.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    f.setItalic(spec.italic);
+    f.setUnderline(spec.underline);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}

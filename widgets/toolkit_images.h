@@ -1,0 +1,31 @@
+#pragma once
+// The toolkit's images by numeric identifier, from the resource files beside the program.
+#include <QImage>
+#include <QString>
+
+// Registers "dlls/ag.rcc", "dlls/picmain.rcc" and "dlls/instr.rcc" relative to the working
+// directory. A missing file leaves its images blank; nothing fails.
+void register_toolkit_resources();
+// The same, from the given installation folder.
+void register_toolkit_resources_in(const QString& folder);
+
+// The image ":/ag/<id>.png" (":/picmain/<id>.png" for the message box icons and the bullets),
+// loaded once; a null image when it is missing. Drawing code draws nothing for a null image.
+const QImage& toolkit_image(int id);
+
+// Image identifiers used by the toolkit.
+namespace image_id {
+constexpr int ButtonAlt = 3;
+constexpr int ButtonNormal = 4;
+constexpr int CheckMark = 400;
+constexpr int SunkenCorners0 = 610;
+constexpr int SunkenCorners1 = 620;
+constexpr int GroupFrame = 7000;
+constexpr int CaptionBackground = 810;
+constexpr int CaptionClose = 820;
+constexpr int CaptionMinimise = 840;
+constexpr int CaptionIcon = 850;
+constexpr int IconQuestion = 13465;
+constexpr int IconNotice = 13466;
+constexpr int FirstBullet = 16000;
+} // namespace image_id
