@@ -1,0 +1,107 @@
+#pragma once
+// A fresh temporary working folder (with data/) per test, and small data files built on the fly.
+#include "data_writer.h"
+#include "examples.h"
+#include "kanji_data.h"
+#include "learning_list.h"
+#include "options.h"
+#include "random.h"
+#include "scores.h"
+#include "sound_cue.h"
+#include "trace.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+inline std::vector<uint8_t> read_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void write_bytes(const std::string& path, const std::vector<uint8_t>& data) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
+}
+
+inline uint32_t word_at(const std::vector<uint8_t>& data, size_t offset) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | data.at(offset + static_cast<size_t>(i));
+    return v;
+}
+
+inline std::vector<uint8_t> words(std::initializer_list<int32_t> values) {
+    std::vector<uint8_t> out;
+    for (int32_t v : values)
+        for (int i = 0; i < 4; ++i)
+            out.push_back(static_cast<uint8_t>(uint32_t(v) >> (8 * i)));
+    return out;
+}
+
+// Kanji with and without readings, asymmetric strokes, and readings with and without the
+// blank after the comma.
+inline std::vector<KanjiEntry> sample_kanji(int count) {
+    std::vector<KanjiEntry> list;
+    for (int n = 1; n <= count; ++n) {
+        KanjiEntry e;
+        e.kanji = static_cast<char16_t>(0x4E00 + n);
+        e.meaning = u"meaning " + utf8_to_utf16(std::to_string(n));
+        if (n % 4 != 3) {
+            e.onPronun = u"イチ, イツ";
+            e.onRomaji = u"ICHI, ITSU";
+        }
+        if (n % 5 != 4) {
+            e.kunPronun = u"ひと.つ,ひと";
+            e.kunRomaji = u"hito.tsu,hito";
+        }
+        e.exampleIds = {n, n + 1};
+        for (int s = 0; s < 1 + n % 3; ++s) {
+            std::vector<StrokeSample> stroke;
+            for (int p = 0; p < 2 + s; ++p)
+                stroke.push_back({10 * n + p, 20 * s + 3 * p, p == 1});
+            e.strokes.push_back(stroke);
+        }
+        list.push_back(e);
+    }
+    return list;
+}
+
+class StudyDataTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        char pattern[] = "/tmp/brushwise-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        std::filesystem::create_directory(dir_ / "data");
+        std::filesystem::current_path(dir_);
+        reset_state();
+    }
+    void TearDown() override {
+        reset_state();
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(dir_);
+    }
+    static void reset_state() {
+        KanjiData_Close();
+        Scores_Close();
+        Options_Clear();
+        LearningList_Clear();
+        StudyLists_SetView(nullptr);
+    }
+    void write_kanji(const std::vector<KanjiEntry>& entries) {
+        write_bytes("data/kanji.dat", build_kanji_file(entries));
+    }
+
+    std::filesystem::path dir_;
+
+  private:
+    std::filesystem::path previous_;
+};

@@ -1,0 +1,178 @@
+#include "study_fixture.h"
+
+#include <cstring>
+
+namespace {
+
+class KanjiDataTest : public StudyDataTest {};
+
+TEST_F(KanjiDataTest, RecordsRoundTripThroughTheWriter) {
+    const auto entries = sample_kanji(12);
+    write_kanji(entries);
+    for (int n : {1, 3, 4, 12}) {
+        const KanjiRecord* r = KanjiData_LoadRecord(n);
+        ASSERT_NE(r, nullptr);
+        const KanjiEntry& e = entries[static_cast<size_t>(n - 1)];
+        EXPECT_EQ(r->Kanji, e.kanji);
+        EXPECT_EQ(r->Meaning.text(), e.meaning);
+        EXPECT_EQ(r->OnPronun.text(), e.onPronun);
+        EXPECT_EQ(r->KunRomaji.text(), e.kunRomaji);
+        EXPECT_EQ(r->hasOn(), !e.onPronun.empty());
+        EXPECT_EQ(r->hasKun(), !e.kunPronun.empty());
+        ASSERT_EQ(r->exampleCount(), 2);
+        EXPECT_EQ(r->ExampleIds[1], e.exampleIds[1]);
+    }
+}
+
+TEST_F(KanjiDataTest, SharedBufferAndNegativeNumbers) {
+    write_kanji(sample_kanji(5));
+    const KanjiRecord* first = KanjiData_LoadRecord(2);
+    const char16_t kanji2 = first->Kanji;
+    EXPECT_EQ(KanjiData_LoadRecord(-1), nullptr);
+    EXPECT_EQ(KanjiData_CurrentRecord()->Kanji, kanji2) << "-1 must leave the buffer alone";
+    const KanjiRecord* second = KanjiData_LoadRecord(5);
+    EXPECT_EQ(first, second);
+    EXPECT_NE(first->Kanji, kanji2) << "the second lookup overwrites the first";
+}
+
+TEST_F(KanjiDataTest, UnreadableRecordsComeBackAsZeros) {
+    write_kanji(sample_kanji(3));
+    EXPECT_EQ(KanjiData_LoadRecord(2)->Kanji, u'\u4E02');
+    // Number 9 lies beyond the index: its index word is record data, i.e. a wild offset.
+    for (int n : {9, 100000, 0x3FFFFFFF}) {
+        const KanjiRecord* r = KanjiData_LoadRecord(n);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->Kanji, 0) << n;
+        EXPECT_EQ(r->ExampleCount, 0);
+    }
+}
+
+TEST_F(KanjiDataTest, MissingFileIsOpenedOnlyOnce) {
+    EXPECT_EQ(KanjiData_LoadRecord(1)->Kanji, 0);
+    EXPECT_EQ(KanjiData_StrokeCount(), 0);
+    write_kanji(sample_kanji(3));
+    EXPECT_EQ(KanjiData_LoadRecord(1)->Kanji, 0) << "the open is attempted once";
+    KanjiData_Close();
+    EXPECT_NE(KanjiData_LoadRecord(1)->Kanji, 0);
+}
+
+TEST_F(KanjiDataTest, StrokeBlockLayoutAndWalk) {
+    KanjiEntry e;
+    e.kanji = u'口';
+    for (int points : {4, 7, 2}) {
+        std::vector<StrokeSample> stroke;
+        for (int p = 0; p < points; ++p)
+            stroke.push_back({100 * points + p, 7 * p, p == 2});
+        e.strokes.push_back(stroke);
+    }
+    const auto block = build_stroke_block(e.strokes);
+    ASSERT_EQ(block.size(), 176u);
+    EXPECT_EQ(word_at(block, 0), 176u);
+    // The third stroke's first point lies 36 words after the word that follows StrokeCount.
+    EXPECT_EQ(word_at(block, 8 + 4 * 36), 200u);
+
+    write_kanji({e});
+    const int32_t* data = KanjiData_LoadStrokes(1);
+    ASSERT_EQ(*data, 3);
+    EXPECT_EQ(data[-1], 176) << "the buffer holds the whole block, ByteLength included";
+    EXPECT_EQ(KanjiData_StrokeStart(0), KanjiData_StrokePoint(0, 0));
+    EXPECT_EQ(KanjiData_StrokeStart(-3), KanjiData_StrokeStart(0));
+    EXPECT_EQ(KanjiData_StrokeStart(2), std::make_pair(200, 0));
+    EXPECT_EQ(KanjiData_StrokePoint(1, 6), std::make_pair(706, 42));
+    EXPECT_EQ(KanjiData_StrokeCorner(1, 2), 1);
+    EXPECT_EQ(KanjiData_StrokeCorner(1, 3), 0);
+    EXPECT_EQ(KanjiData_StrokePointCount(1), 7);
+    EXPECT_EQ(KanjiData_StrokePoint(3, 0), std::make_pair(0, 0)) << "out of range is safe";
+    EXPECT_EQ(KanjiData_StrokePoint(0, 4), std::make_pair(0, 0));
+}
+
+// Writes one kanji whose stroke block is replaced by `block` (the file ends after it unless
+// `tail` bytes follow).
+void write_damaged_block(const std::vector<uint8_t>& block, size_t tail = 0) {
+    KanjiEntry entry;
+    entry.kanji = u'X';
+    auto file = build_kanji_file({entry});
+    file.resize(8 + sizeof(KanjiRecord)); // index of two words, then the record
+    file.insert(file.end(), block.begin(), block.end());
+    file.resize(file.size() + tail, 0);
+    write_bytes("data/kanji.dat", file);
+}
+
+TEST_F(KanjiDataTest, DamagedStrokeBlocksLoadEmpty) {
+    const std::vector<std::pair<const char*, std::vector<uint8_t>>> damaged = {
+        {"length below 8", words({4, 0})},
+        {"length beyond the end of the file", words({400, 1, 2, 0, 0, 0, 1, 1, 0})},
+        {"length above 1 MiB", words({(1 << 20) + 4, 0})},
+        {"more points than the block holds", words({28, 1, 5, 1, 2, 0})},
+        {"fewer points than the block holds", words({44, 1, 1, 1, 2, 0, 3, 4, 0})},
+        {"negative stroke count", words({8, -1})},
+        {"negative point count", words({20, 1, -1, 0, 0})},
+        {"huge stroke count", words({12, 0x7FFFFFFF, 0})},
+        {"truncated length word", {8, 0}},
+        {"length not a whole number of words", words({9, 0, 0})},
+    };
+    for (const auto& [what, block] : damaged) {
+        write_damaged_block(block);
+        KanjiData_Close();
+        KanjiData_LoadStrokes(1);
+        EXPECT_EQ(KanjiData_StrokeCount(), 0) << what;
+        EXPECT_EQ(KanjiData_StrokeData()[-1], 8) << what;
+        EXPECT_EQ(KanjiData_StrokeStart(0), std::make_pair(0, 0)) << what;
+    }
+    // A sound block behind the same record loads, so the cases above fail for their own reason.
+    write_damaged_block(words({36, 1, 2, 5, 6, 0, 7, 8, 1}));
+    KanjiData_Close();
+    KanjiData_LoadStrokes(1);
+    EXPECT_EQ(KanjiData_StrokeCount(), 1);
+    EXPECT_EQ(KanjiData_StrokePoint(0, 1), std::make_pair(7, 8));
+}
+
+TEST_F(KanjiDataTest, GarbageFilesNeverCrash) {
+    std::vector<uint8_t> garbage(5000);
+    uint32_t x = 12345;
+    for (auto& b : garbage)
+        b = static_cast<uint8_t>((x = x * 1103515245 + 12345) >> 16);
+    for (size_t size : {0u, 1u, 3u, 7u, 1300u, 5000u}) {
+        write_bytes("data/kanji.dat",
+                    std::vector<uint8_t>(garbage.begin(), garbage.begin() + size));
+        KanjiData_Close();
+        for (int n = 0; n < 40; ++n) {
+            ASSERT_NE(KanjiData_LoadRecord(n), nullptr);
+            KanjiData_LoadStrokes(n);
+            const int count = KanjiData_StrokeCount();
+            for (int s = 0; s < count; ++s)
+                for (int p = 0; p < KanjiData_StrokePointCount(s); ++p)
+                    KanjiData_StrokePoint(s, p);
+        }
+    }
+}
+
+TEST(CountedText, ReadingsSplitOnCommasWithOptionalBlank) {
+    EXPECT_EQ(split_readings(u"あ, い,う"), (std::vector<std::u16string>{u"あ", u"い", u"う"}));
+    EXPECT_EQ(split_readings(u"ひと.つ"), (std::vector<std::u16string>{u"ひと.つ"}));
+    EXPECT_TRUE(split_readings(u"").empty());
+    // Only one blank is skipped; a second one belongs to the entry.
+    EXPECT_EQ(split_readings(u"A,  B"), (std::vector<std::u16string>{u"A", u" B"}));
+}
+
+TEST(CountedText, AssignAlwaysLeavesAZeroAndClampsCounts) {
+    CountedText<5> slot;
+    std::memset(&slot, 0xFF, sizeof slot);
+    slot.assign(u"abcdefgh");
+    EXPECT_EQ(slot.count, 4);
+    EXPECT_EQ(slot.chars[4], 0);
+    EXPECT_EQ(slot.zero_terminated(), u"abcd");
+    slot.count = 900; // a damaged count never reads past the slot
+    EXPECT_EQ(slot.text().size(), 5u);
+}
+
+TEST(CountedText, Utf8ConversionsRoundTrip) {
+    const std::u16string text = u"漢字 kanji \U0002000B ひと.つ";
+    EXPECT_EQ(utf8_to_utf16(utf16_to_utf8(text)), text);
+    EXPECT_EQ(utf16_to_utf8(u"é"), "\xC3\xA9");
+    EXPECT_EQ(utf8_to_utf16("\xC3"), u"\uFFFD") << "truncated sequence";
+    EXPECT_EQ(utf8_to_utf16("\xC0\xAF"), u"\uFFFD\uFFFD") << "overlong encoding";
+    EXPECT_EQ(utf16_to_utf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "study_fixture.h"
+
+#include <numeric>
+
+namespace {
+
+// Records what the lists ask of the windows, in order.
+class RecordingView : public StudyListView {
+  public:
+    std::vector<std::string> calls;
+    void removeRow(int p) override { calls.push_back("remove " + std::to_string(p)); }
+    void appendKanji(int k) override { calls.push_back("append " + std::to_string(k)); }
+    void refreshStatus() override { calls.push_back("status"); }
+    void showMessage(const std::string& text) override { calls.push_back("message " + text); }
+    int count(const std::string& prefix) const {
+        return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+                                              [&](auto& c) { return c.rfind(prefix, 0) == 0; }));
+    }
+};
+
+std::vector<int32_t> list_contents() {
+    std::vector<int32_t> list;
+    for (int p = 0; p < LearningList_Count(); ++p)
+        list.push_back(LearningList_At(p));
+    return list;
+}
+
+class LearningListTest : public StudyDataTest {
+  protected:
+    void SetUp() override {
+        StudyDataTest::SetUp();
+        write_kanji(sample_kanji(30));
+        StudyLists_SetView(&view);
+    }
+    void open_study_state() {
+        CompletedList_Load();
+        Scores_Open();
+        LearningList_Load();
+    }
+    static void pass_everything(int kanji) {
+        for (int slot = 0; slot <= 4; ++slot)
+            Scores_SetSlot(kanji, slot, 1);
+    }
+    RecordingView view;
+};
+
+TEST_F(LearningListTest, FirstStartGivesKanjiOneToTen) {
+    open_study_state();
+    EXPECT_EQ(read_bytes("data/llist.dat").size(), 44u);
+    std::vector<int32_t> expected(10);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(list_contents(), expected);
+    EXPECT_EQ(LearningList_At(-1), -1);
+    EXPECT_EQ(LearningList_At(10), -1);
+}
+
+TEST_F(LearningListTest, SaveAndLoadKeepOrderAndCopies) {
+    open_study_state();
+    LearningList_Append(3);
+    LearningList_RemoveAt(0);
+    LearningList_RemoveAt(99);
+    ASSERT_TRUE(LearningList_Save());
+    LearningList_Clear();
+    LearningList_Load();
+    EXPECT_EQ(list_contents(), (std::vector<int32_t>{2, 3, 4, 5, 6, 7, 8, 9, 10, 3}));
+    EXPECT_TRUE(LearningList_Contains(3));
+    EXPECT_FALSE(LearningList_Contains(1));
+}
+
+TEST_F(LearningListTest, DamagedListFilesReadOnlyWhatIsThere) {
+    CompletedList_Load();
+    const std::vector<std::pair<std::vector<uint8_t>, std::vector<int32_t>>> cases = {
+        {words({3, 5, 2000, 7}), {5, 7}},    // entry beyond 1945 dropped
+        {words({-4, 5, 6}), {}},             // negative count
+        {words({0x7FFFFFFF, 8, 9}), {8, 9}}, // count far beyond the file
+        {words({2, 0, -3}), {}},             // not kanji numbers
+        {{1, 0}, {}},                        // shorter than the count
+        {{}, {}},                            // empty
+    };
+    for (const auto& [file, expected] : cases) {
+        write_bytes("data/llist.dat", file);
+        LearningList_Load();
+        EXPECT_EQ(list_contents(), expected);
+    }
+}
+
+TEST_F(LearningListTest, CompletedListFilesOfBothKindsLoadAlike) {
+    CompletedList_Load();
+    EXPECT_EQ(read_bytes("data/clist.dat").size(), 7792u);
+    CompletedList_AddCompleted(+1);
+    CompletedList_AddCompleted(+1);
+    const auto saved = read_bytes("data/clist.dat");
+    ASSERT_EQ(saved.size(), 7788u);
+    EXPECT_EQ(word_at(saved, 0), 1945u);
+    EXPECT_EQ(word_at(saved, 4), 2u);
+    EXPECT_EQ(word_at(saved, 8 + 4 * 1944), 1944u);
+    CompletedList_Load();
+    EXPECT_EQ(CompletedList_CompletedCount(), 2u);
+    for (int i : {0, 1, 2, 1000, 1944, 1945})
+        EXPECT_EQ(CompletedList_KanjiAt(i), i);
+    EXPECT_EQ(view.count("status"), 2);
+}
+
+TEST_F(LearningListTest, DamagedCompletedListKeepsTheIdentityMap) {
+    for (const auto& file :
+         {words({-1, 3}), words({5000000, 4, 9, 9, 9}), std::vector<uint8_t>{7}}) {
+        write_bytes("data/clist.dat", file);
+        CompletedList_Load();
+        EXPECT_EQ(CompletedList_AvailableCount(), 1945u);
+        EXPECT_EQ(CompletedList_KanjiAt(1945), 1945);
+        EXPECT_EQ(CompletedList_KanjiAt(3), 3);
+    }
+    EXPECT_EQ(CompletedList_CompletedCount(), 0u);
+    CompletedList_AddCompleted(-1);
+    EXPECT_EQ(CompletedList_CompletedCount(), 0u) << "the count never wraps below zero";
+}
+
+TEST_F(LearningListTest, GraduationKeepsTheLength) {
+    open_study_state();
+    pass_everything(3);
+    view.calls.clear();
+    LearningList_Refill();
+    EXPECT_EQ(list_contents(), (std::vector<int32_t>{1, 2, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(CompletedList_CompletedCount(), 1u);
+    EXPECT_EQ(Scores_Get(3)[CompletedFlag], 1u);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"remove 2", "status", "append 11"}));
+    EXPECT_EQ(word_at(read_bytes("data/clist.dat"), 4), 1u) << "the count is saved at once";
+}
+
+TEST_F(LearningListTest, KanjiWithoutKunGraduatesWithSlotTwoUnset) {
+    open_study_state();
+    for (int slot : {0, 1, 3, 4})
+        Scores_SetSlot(4, slot, 1); // kanji 4 has no KUN reading
+    LearningList_Refill();
+    EXPECT_FALSE(LearningList_Contains(4));
+    EXPECT_EQ(Scores_Get(4)[KunPronunciationMC], 0u);
+}
+
+TEST_F(LearningListTest, TwoGraduationsAppendInAscendingOrderSkippingDoneKanji) {
+    open_study_state();
+    pass_everything(2);
+    pass_everything(9);
+    pass_everything(11);                  // complete outside the list: flagged, not counted
+    Scores_SetSlot(12, CompletedFlag, 1); // flagged completed earlier: skipped
+    LearningList_Refill();
+    EXPECT_EQ(list_contents(), (std::vector<int32_t>{1, 3, 4, 5, 6, 7, 8, 10, 13, 14}));
+    EXPECT_EQ(CompletedList_CompletedCount(), 2u);
+    EXPECT_EQ(Scores_Get(11)[CompletedFlag], 1u);
+    EXPECT_EQ(view.count("remove"), 2);
+    EXPECT_EQ(view.calls[0], "remove 8") << "positions are walked from the last";
+    EXPECT_EQ(view.count("message"), 0);
+}
+
+TEST_F(LearningListTest, NoUnlearnedKanjiLeftShortensTheListWithOneMessage) {
+    // Every kanji passed, except those on the list but 5.
+    std::vector<uint8_t> scores(1946 * 80, 0);
+    for (int k = 11; k <= 1945; ++k)
+        for (int slot = 0; slot <= 4; ++slot)
+            scores[static_cast<size_t>(80 * k + 4 * slot)] = 1;
+    write_bytes("data/scores.dat", scores);
+    open_study_state();
+    pass_everything(5);
+    LearningList_Refill();
+    EXPECT_EQ(LearningList_Count(), 9);
+    EXPECT_FALSE(LearningList_Contains(5));
+    EXPECT_EQ(view.count("message " + std::string(kMessageNoUnlearnedKanji)), 1);
+    EXPECT_EQ(Scores_Get(1945)[CompletedFlag], 1u) << "the walk flags what it passes";
+    LearningList_Refill();
+    EXPECT_EQ(view.count("message"), 1) << "nothing graduated: no second message";
+}
+
+TEST_F(LearningListTest, EmptyListStopsRequestsWithTheMessage) {
+    open_study_state();
+    EXPECT_FALSE(LearningList_RequireNotEmpty());
+    while (LearningList_Count() > 0)
+        LearningList_RemoveAt(0);
+    EXPECT_TRUE(LearningList_RequireNotEmpty());
+    EXPECT_EQ(view.calls.back(), "message " + std::string(kMessageListEmpty));
+}
+
+TEST_F(LearningListTest, ZeroWordScoreLowersTheCountOnlyForCompletedKanji) {
+    open_study_state();
+    CompletedList_AddCompleted(+1);
+    pass_everything(20);
+    Scores_SetSlot(20, CompletedFlag, 1);
+    pass_everything(21); // passed, but never counted as completed
+    Scores_ZeroWordScore(20);
+    Scores_ZeroWordScore(21);
+    EXPECT_EQ(CompletedList_CompletedCount(), 0u);
+    EXPECT_EQ(Scores_Get(20)[CompletedFlag], 0u);
+    EXPECT_EQ(Scores_Get(21)[KanjiMeaningMC], 0u);
+}
+
+TEST_F(LearningListTest, FailedSaveKeepsTheOldListFile) {
+    open_study_state();
+    const auto before = read_bytes("data/llist.dat");
+    LearningList_Append(30);
+    std::filesystem::create_directory("data/llist.dat.tmp");
+    EXPECT_FALSE(LearningList_Save());
+    EXPECT_EQ(read_bytes("data/llist.dat"), before);
+}
+
+} // namespace
