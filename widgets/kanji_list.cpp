@@ -9,7 +9,9 @@
 
 namespace {
 
-QRect view_rect(QRect frame) { return {5, 6, frame.width() - 12, frame.height() - 24}; }
+QRect view_rect(QRect frame) {
+    return {5, 6, frame.width() - 12, frame.height() - 24};
+}
 
 const FontSpec kFooterFont{"Arial", list_style::FooterSize};
 
@@ -45,7 +47,9 @@ void KanjiList::fit_column() {
     view()->setColumnWidth(0, list_column_width(width() - 12, height() - 24, count(), scroll_bar));
 }
 
-void KanjiList::remove(int index) { remove_item(index); }
+void KanjiList::remove(int index) {
+    remove_item(index);
+}
 
 void KanjiList::enable(bool flag) {
     enabled_ = flag;
@@ -63,7 +67,8 @@ ColorRef KanjiList::item_colour(int row, int) const {
 
 void KanjiList::render() {
     Surface& s = surface();
-    draw_list_frame(s, enabled_, enabled_ ? list_style::OutlineEnabled : list_style::OutlineDisabled);
+    draw_list_frame(s, enabled_,
+                    enabled_ ? list_style::OutlineEnabled : list_style::OutlineDisabled);
     s.text(12, s.height() - 16, QStringLiteral("Double click kanji for details"), kFooterFont,
            list_style::FooterText);
 }

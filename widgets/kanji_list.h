@@ -5,7 +5,7 @@
 #include "list_view_control.h"
 
 class KanjiList : public ListControl {
-public:
+  public:
     static KanjiList* create(QWidget* parent, int x, int y, int w, int h,
                              ListSelectHandler on_select);
 
@@ -17,13 +17,13 @@ public:
     bool enabled() const { return enabled_; }
     QString text(int index) const { return texts_.at(index); }
 
-protected:
+  protected:
     void render() override;
     QString item_text(int row, int column) const override;
     ColorRef item_colour(int row, int column) const override;
     QString selection_text(int index) const override { return texts_.at(index); }
 
-private:
+  private:
     KanjiList(QWidget* parent, QRect frame, ListSelectHandler on_select);
     void fit_column();
 

@@ -39,9 +39,13 @@ bool ListBehaviour::focus_in() {
     return true;
 }
 
-void ListBehaviour::focus_out() { notify(list_notice::FocusLost); }
+void ListBehaviour::focus_out() {
+    notify(list_notice::FocusLost);
+}
 
-bool ListBehaviour::tab(bool backwards) { return !view_.move_focus(backwards); }
+bool ListBehaviour::tab(bool backwards) {
+    return !view_.move_focus(backwards);
+}
 
 void ListBehaviour::confirm_selection() {
     const int selected = view_.first_selected();

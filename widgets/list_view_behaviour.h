@@ -20,7 +20,7 @@ constexpr int DoubleClick = -3;
 
 // The view as the behaviour sees it.
 class ListViewAccess {
-public:
+  public:
     virtual ~ListViewAccess() = default;
     virtual int item_count() const = 0;
     virtual int first_selected() const = 0; // -1 when nothing is selected
@@ -32,7 +32,7 @@ public:
 };
 
 class ListBehaviour {
-public:
+  public:
     ListBehaviour(ListViewAccess& view, ListSelectHandler on_select);
 
     int current() const { return current_; }
@@ -50,7 +50,7 @@ public:
     // Enter or Space pressed, or an arrow key released after the view moved the selection.
     void confirm_selection();
 
-private:
+  private:
     void notify(int index, const QString& value = {});
 
     ListViewAccess& view_;

@@ -39,7 +39,12 @@ ListControl::ListControl(QWidget* parent, QRect frame, QRect view_rect, int colu
     build_view(view_rect);
 }
 
-ListControl::~ListControl() = default;
+// The view goes first, without telling the owner that it loses the focus.
+ListControl::~ListControl() {
+    view_->removeEventFilter(this);
+    view_->viewport()->removeEventFilter(this);
+    delete view_;
+}
 
 void ListControl::build_view(QRect view_rect) {
     view_ = new QTreeView(this);
@@ -104,7 +109,9 @@ int ListControl::add_colour(ColorRef colour) {
     return palette_.count() - 1;
 }
 
-void ListControl::set_keyboard(bool on) { keyboard_ = on; }
+void ListControl::set_keyboard(bool on) {
+    keyboard_ = on;
+}
 
 void ListControl::set_tab_order(QWidget* next, QWidget* prev) {
     next_focus_ = next;
@@ -120,13 +127,16 @@ void ListControl::ensure_visible(int index) {
     if (item.isValid()) view_->scrollTo(item);
 }
 
-void ListControl::insert_item() { model_.append_row(); }
+void ListControl::insert_item() {
+    model_.append_row();
+}
 
 void ListControl::remove_item(int index) {
     if (!colour_indices_.valid(index)) return;
     const int columns = model_.columnCount();
     model_.remove_row(index, [&] {
-        for (int c = 0; c < columns; ++c) texts_.remove_at(index * columns);
+        for (int c = 0; c < columns; ++c)
+            texts_.remove_at(index * columns);
         colour_indices_.remove_at(index);
     });
 }

@@ -13,7 +13,7 @@
 class QTreeView;
 
 class ListControl : public SurfaceWidget, protected ListViewAccess, protected ListItemSource {
-public:
+  public:
     ~ListControl() override;
 
     int current() const { return behaviour_.current(); }
@@ -30,7 +30,7 @@ public:
 
     QTreeView* view() const { return view_; }
 
-protected:
+  protected:
     ListControl(QWidget* parent, QRect frame, QRect view_rect, int columns,
                 ListSelectHandler on_select);
 
@@ -55,7 +55,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void build_view(QRect view_rect);
     bool mouse_event(QEvent* event);
     bool keyboard_event(QEvent* event);

@@ -8,15 +8,14 @@
 namespace {
 
 bool view_has_focus(const QStyleOptionViewItem& option) {
-    return option.state & QStyle::State_HasFocus ||
-           (option.widget && option.widget->hasFocus());
+    return option.state & QStyle::State_HasFocus || (option.widget && option.widget->hasFocus());
 }
 
 void paint_background(QPainter* painter, const QStyleOptionViewItem& option) {
     ColorRef fill = palette::White;
     if (option.state & QStyle::State_Selected)
-        fill = view_has_focus(option) ? list_style::SelectionFocused
-                                      : list_style::SelectionUnfocused;
+        fill =
+            view_has_focus(option) ? list_style::SelectionFocused : list_style::SelectionUnfocused;
     painter->fillRect(option.rect, colorref(fill));
 }
 

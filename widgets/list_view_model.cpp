@@ -27,7 +27,8 @@ void ListItemModel::remove_all(const std::function<void()>& forget) {
 }
 
 void ListItemModel::colours_changed() {
-    if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1), {Qt::ForegroundRole});
+    if (rows_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1), {Qt::ForegroundRole});
 }
 
 QModelIndex ListItemModel::index(int row, int column, const QModelIndex& parent) const {
@@ -35,9 +36,13 @@ QModelIndex ListItemModel::index(int row, int column, const QModelIndex& parent)
     return createIndex(row, column);
 }
 
-QModelIndex ListItemModel::parent(const QModelIndex&) const { return {}; }
+QModelIndex ListItemModel::parent(const QModelIndex&) const {
+    return {};
+}
 
-int ListItemModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int ListItemModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
 
 int ListItemModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : columns_;

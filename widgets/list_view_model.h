@@ -8,14 +8,14 @@
 
 // What the model asks its list control.
 class ListItemSource {
-public:
+  public:
     virtual ~ListItemSource() = default;
     virtual QString item_text(int row, int column) const = 0;
     virtual ColorRef item_colour(int row, int column) const = 0;
 };
 
 class ListItemModel : public QAbstractItemModel {
-public:
+  public:
     ListItemModel(const ListItemSource& source, int columns, QObject* parent = nullptr);
 
     // The rows follow the control's stores; these tell the view what changed.
@@ -32,7 +32,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-private:
+  private:
     const ListItemSource& source_;
     int columns_;
     int rows_ = 0;

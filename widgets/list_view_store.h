@@ -12,7 +12,7 @@ constexpr int kMaxItemTextLength = 255;
 QString cut_item_text(const QString& text);
 
 template <typename T> class ItemStore {
-public:
+  public:
     void append(const T& value) { items_.push_back(value); }
     int count() const { return int(items_.size()); }
     bool valid(int index) const { return index >= 0 && index < count(); }
@@ -30,13 +30,13 @@ public:
     void remove_first(const T& value) { remove_at(find(value)); }
     void clear() { items_.clear(); }
 
-private:
+  private:
     std::vector<T> items_;
 };
 
 // Texts are cut on the way in.
 class TextStore : public ItemStore<QString> {
-public:
+  public:
     void append(const QString& text) { ItemStore<QString>::append(cut_item_text(text)); }
 };
 

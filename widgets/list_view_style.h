@@ -3,10 +3,10 @@
 #include "palette.h"
 
 namespace list_style {
-constexpr int RowHeight = 25;         // one item; the column rule counts rows of this height
-constexpr int TextMargin = 6;         // left margin of an item's text in its column
-constexpr int Rounding = 20;          // corner ellipse of the frame
-constexpr int CornerSquare = 20;      // the lined squares behind the rounded corners
+constexpr int RowHeight = 25;    // one item; the column rule counts rows of this height
+constexpr int TextMargin = 6;    // left margin of an item's text in its column
+constexpr int Rounding = 20;     // corner ellipse of the frame
+constexpr int CornerSquare = 20; // the lined squares behind the rounded corners
 constexpr ColorRef ItemDisabled = 0xd2d2d2;
 constexpr ColorRef PairSecondColumn = 0x808080;
 constexpr ColorRef PairDisabledSecond = 0xc0c0c0;

@@ -7,7 +7,9 @@
 
 namespace {
 
-QRect view_rect(QRect frame) { return {5, 6, frame.width() - 12, frame.height() - 12}; }
+QRect view_rect(QRect frame) {
+    return {5, 6, frame.width() - 12, frame.height() - 12};
+}
 
 constexpr int kLeftColumnWidth = 40;
 constexpr int kRightColumnWidth = 100;
@@ -39,7 +41,9 @@ void PairList::add(const QString& left, const QString& right, int colour_index) 
     if (redraw_each_add_) set_view_drawing(true);
 }
 
-void PairList::clear() { remove_all_items(); }
+void PairList::clear() {
+    remove_all_items();
+}
 
 void PairList::set_redraw(bool flag) {
     redraw_each_add_ = flag;
@@ -65,4 +69,6 @@ ColorRef PairList::item_colour(int row, int column) const {
 }
 
 // The pair list's frame is always drawn as enabled.
-void PairList::render() { draw_list_frame(surface(), true, list_style::OutlineEnabled); }
+void PairList::render() {
+    draw_list_frame(surface(), true, list_style::OutlineEnabled);
+}

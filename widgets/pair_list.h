@@ -5,7 +5,7 @@
 #include "list_view_control.h"
 
 class PairList : public ListControl {
-public:
+  public:
     static PairList* create(QWidget* parent, int x, int y, int w, int h,
                             ListSelectHandler on_select);
 
@@ -16,13 +16,13 @@ public:
     // Disabled items show their left text in palette entry 0 and the right one in grey.
     void enable(bool flag);
 
-protected:
+  protected:
     void render() override;
     QString item_text(int row, int column) const override;
     ColorRef item_colour(int row, int column) const override;
     QString selection_text(int index) const override { return texts_.at(2 * index); }
 
-private:
+  private:
     PairList(QWidget* parent, QRect frame, ListSelectHandler on_select);
 
     bool enabled_ = true;
