@@ -1,0 +1,77 @@
+// Corners of the sunken box (610 for variant 0, 620 for the other): top-left 7 x 7 at (0, 0),
+// top-right 7 x 6 at (8, 0), bottom-right 6 x 6 at (16, 0), bottom-left 6 x 6 at (23, 0). Each
+// rounds off the box's two border lines, whose greys differ per side, and blends the two sides'
+// greys round the bend; where a piece meets the straight border its pixels are the border's own.
+#include "art_palette.h"
+#include "artwork.h"
+#include "paint_util.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace art {
+namespace {
+
+constexpr int kWidth = 29;
+constexpr int kHeight = 7;
+constexpr int kSamples = 8; // per pixel side, for smooth bends
+
+struct Corner {
+    int x, w, h;        // place in the image and size
+    bool right, bottom; // which corner of the box
+};
+constexpr Corner kCorners[] = {{0, 7, 7, false, false},
+                               {8, 7, 6, true, false},
+                               {16, 6, 6, true, true},
+                               {23, 6, 6, false, true}};
+
+// The grey of one sample at (u, v), measured inwards from the box's corner; `horizontal` and
+// `vertical` are the greys of the two sides that meet there.
+double sample_grey(double u, double v, double radius, const int (&horizontal)[2],
+                   const int (&vertical)[2]) {
+    double depth, along; // depth into the border; 1 on the horizontal side, 0 on the vertical
+    if (u < radius && v < radius) {
+        const double du = radius - u, dv = radius - v;
+        depth = radius - std::hypot(du, dv);
+        along = std::atan2(dv, du) / (std::numbers::pi / 2);
+    } else {
+        depth = std::min(u, v);
+        along = v < u ? 1.0 : 0.0;
+    }
+    if (depth < 0 || depth >= 2) return 255; // outside the box, or its white inside
+    const int line = depth < 1 ? 0 : 1;
+    return vertical[line] + (horizontal[line] - vertical[line]) * along;
+}
+
+void paint_corner(QImage& image, const Corner& c, double radius) {
+    const int top[2] = {kSunkenOuter.top, kSunkenInner.top};
+    const int bottom[2] = {kSunkenOuter.bottom, kSunkenInner.bottom};
+    const int left[2] = {kSunkenOuter.left, kSunkenInner.left};
+    const int right[2] = {kSunkenOuter.right, kSunkenInner.right};
+    for (int row = 0; row < c.h; ++row) {
+        for (int col = 0; col < c.w; ++col) {
+            double sum = 0;
+            for (int sy = 0; sy < kSamples; ++sy) {
+                for (int sx = 0; sx < kSamples; ++sx) {
+                    const double x = col + (sx + 0.5) / kSamples, y = row + (sy + 0.5) / kSamples;
+                    const double u = c.right ? c.w - x : x, v = c.bottom ? c.h - y : y;
+                    sum +=
+                        sample_grey(u, v, radius, c.bottom ? bottom : top, c.right ? right : left);
+                }
+            }
+            image.setPixel(c.x + col, row, grey(int(std::lround(sum / (kSamples * kSamples)))));
+        }
+    }
+}
+
+} // namespace
+
+QImage sunken_corners(int variant) {
+    QImage image = filled(kWidth, kHeight, kWhite);
+    const double radius = variant == 0 ? 5.0 : 3.5; // variant 0 is the softer of the two
+    for (const Corner& c : kCorners)
+        paint_corner(image, c, radius);
+    return image;
+}
+
+} // namespace art
