@@ -1,0 +1,341 @@
+// Button: behaviour without pixels (hover, popup timing, press, hold, blink, Enter) and the
+// control on the offscreen platform (clicks, cues, keyboard, focus colour, timers).
+#include "button.h"
+#include "explanation_popup.h"
+#include "hint.h"
+#include "palette.h"
+#include "sound_cue.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <gmock/gmock.h>
+
+namespace {
+
+const QSize kSize(80, 24);
+const QPoint kInside(20, 12);
+
+// A behaviour hovered with an explanation and the mouse at rest at kInside since t = 0.
+ButtonBehaviour resting_with_explanation() {
+    ButtonBehaviour b;
+    b.has_explanation = true;
+    b.has_on_click = true;
+    b.mouse_move();
+    b.hover_tick(kInside, 0, kSize);
+    return b;
+}
+
+// ---- behaviour ----
+
+TEST(ButtonBehaviour, EnteringHoversReportsHintOnceAndLeavingRestores) {
+    ButtonBehaviour b;
+    b.hint_id = 7;
+    ButtonEffects first = b.mouse_move();
+    EXPECT_EQ(b.state, 1);
+    EXPECT_TRUE(first.start_hover_timer);
+    EXPECT_EQ(first.hint, 7);
+    EXPECT_EQ(b.mouse_move().hint, -1) << "only the move that starts the hover reports";
+
+    ButtonEffects left = b.hover_tick(QPoint(kSize.width() + 3, 5), 10, kSize);
+    EXPECT_EQ(b.state, 0);
+    EXPECT_TRUE(left.stop_hover_timer);
+    EXPECT_EQ(left.hint, 1) << "leaving reports the general topic";
+}
+
+TEST(ButtonBehaviour, PopupOpensOnlyAfterMoreThanOneSecondAtRest) {
+    ButtonBehaviour b = resting_with_explanation();
+    EXPECT_FALSE(b.hover_tick(kInside, ButtonBehaviour::kPopupDelayMs, kSize).open_popup);
+    EXPECT_TRUE(b.hover_tick(kInside, ButtonBehaviour::kPopupDelayMs + 1, kSize).open_popup);
+    EXPECT_FALSE(b.hover_tick(kInside, 5000, kSize).open_popup) << "one popup per rest";
+}
+
+TEST(ButtonBehaviour, SmallMovesKeepTheRestAndLargerOnesCloseThePopup) {
+    ButtonBehaviour b = resting_with_explanation();
+    const QPoint nudge = kInside + QPoint(ButtonBehaviour::kStillRadius - 1, 0);
+    b.hover_tick(nudge, 600, kSize);
+    EXPECT_TRUE(b.hover_tick(nudge, 1001, kSize).open_popup) << "a small move keeps the rest";
+
+    const QPoint away = kInside + QPoint(ButtonBehaviour::kStillRadius + 1, 0);
+    EXPECT_TRUE(b.hover_tick(away, 1100, kSize).close_popup);
+    EXPECT_FALSE(b.hover_tick(away, 9000, kSize).open_popup)
+        << "no second popup until the mouse leaves";
+
+    b.hover_tick(QPoint(-4, 5), 9010, kSize); // leaves
+    b.mouse_move();
+    b.hover_tick(kInside, 9020, kSize);
+    EXPECT_TRUE(b.hover_tick(kInside, 10021, kSize).open_popup) << "a new hover, a new popup";
+}
+
+TEST(ButtonBehaviour, PressClosesThePopupAndPreventsAnotherUntilLeaving) {
+    ButtonBehaviour b = resting_with_explanation();
+    b.hover_tick(kInside, 1001, kSize);
+    ButtonEffects pressed = b.press();
+    EXPECT_TRUE(pressed.close_popup);
+    EXPECT_EQ(b.state, 2);
+    b.release();
+    b.hover_tick(kInside + QPoint(10, 0), 1100, kSize);
+    EXPECT_FALSE(b.hover_tick(kInside + QPoint(10, 0), 5000, kSize).open_popup);
+
+    ButtonBehaviour early = resting_with_explanation();
+    early.press();
+    EXPECT_FALSE(early.hover_tick(kInside, 2000, kSize).open_popup);
+}
+
+TEST(ButtonBehaviour, WithoutExplanationNoPopupEverOpens) {
+    ButtonBehaviour b;
+    b.mouse_move();
+    b.hover_tick(kInside, 0, kSize);
+    EXPECT_FALSE(b.hover_tick(kInside, 5000, kSize).open_popup);
+}
+
+TEST(ButtonBehaviour, PressAndReleaseClickWithCues) {
+    ButtonBehaviour b;
+    b.has_on_click = true;
+    ButtonEffects down = b.press();
+    EXPECT_TRUE(down.play_press_cue);
+    EXPECT_TRUE(down.call_on_press);
+    EXPECT_FALSE(down.call_on_click);
+    ButtonEffects up = b.release();
+    EXPECT_TRUE(up.play_release_cue);
+    EXPECT_TRUE(up.call_on_click);
+    EXPECT_EQ(b.state, 1);
+
+    b.sound = false;
+    EXPECT_FALSE(b.press().play_press_cue);
+    EXPECT_FALSE(b.release().play_release_cue);
+}
+
+TEST(ButtonBehaviour, GreyedOrDisabledButtonIgnoresThePress) {
+    ButtonBehaviour greyed;
+    greyed.shown_active = false;
+    EXPECT_FALSE(greyed.press().call_on_press);
+    EXPECT_EQ(greyed.state, 0);
+
+    ButtonBehaviour disabled;
+    disabled.hint_id = 4;
+    disabled.enable(false);
+    EXPECT_EQ(disabled.state, -1);
+    EXPECT_FALSE(disabled.press().call_on_press);
+    EXPECT_FALSE(disabled.release().call_on_click);
+    EXPECT_EQ(disabled.mouse_move().hint, 4);
+    EXPECT_EQ(disabled.mouse_move().hint, 4) << "a disabled button reports at every move";
+    EXPECT_EQ(disabled.state, -1);
+    EXPECT_FALSE(disabled.focus_in()) << "a disabled button passes the focus on";
+}
+
+TEST(ButtonBehaviour, HeldButtonIgnoresPressReleaseAndHover) {
+    ButtonBehaviour b;
+    b.has_on_click = true;
+    b.hold(-1);
+    EXPECT_EQ(b.state, 2);
+    EXPECT_FALSE(b.press().call_on_press);
+    EXPECT_FALSE(b.release().call_on_click);
+    EXPECT_FALSE(b.mouse_move().start_hover_timer);
+    b.leave();
+    EXPECT_EQ(b.state, 2) << "leaving does not end a hold";
+
+    b.enable(false);
+    b.hold(0);
+    EXPECT_FALSE(b.held);
+    EXPECT_TRUE(b.enabled) << "releasing a hold enables";
+    EXPECT_EQ(b.state, 0);
+}
+
+TEST(ButtonBehaviour, BlinkAlternatesOnlyWhileNormalAndAClickStopsIt) {
+    ButtonBehaviour b;
+    b.has_on_click = true;
+    EXPECT_TRUE(b.attention(true).start_blink_timer);
+    EXPECT_FALSE(b.attention(true).start_blink_timer) << "already blinking";
+    EXPECT_EQ(b.blink, 1);
+    b.blink_tick();
+    EXPECT_EQ(b.blink, 2);
+    b.blink_tick();
+    EXPECT_EQ(b.blink, 1);
+
+    b.mouse_move(); // hovering: the blink holds still
+    EXPECT_FALSE(b.blink_tick().repaint);
+    EXPECT_EQ(b.blink, 1);
+
+    ButtonEffects down = b.press();
+    EXPECT_TRUE(down.stop_blink_timer);
+    EXPECT_EQ(b.release().stop_blink_timer, true);
+    EXPECT_EQ(b.blink, 0);
+}
+
+TEST(ButtonBehaviour, EnterPressesThenClicksAndStopsBlinking) {
+    ButtonBehaviour b;
+    b.has_on_click = true;
+    b.attention(true);
+    ASSERT_TRUE(b.enter_begin());
+    EXPECT_EQ(b.state, 2);
+    EXPECT_FALSE(b.enter_begin()) << "Enter while pressed is ignored";
+    ButtonEffects fx = b.enter_end();
+    EXPECT_EQ(b.state, 0);
+    EXPECT_TRUE(fx.call_on_click);
+    EXPECT_TRUE(fx.stop_blink_timer);
+    EXPECT_EQ(b.blink, 0);
+}
+
+TEST(ButtonSwatch, LargestChannelBecomes245AndTheOthersLose50) {
+    for (uint32_t c : {0x7878d2u, 0x78d278u, 0xd27878u, 0x4c92ffu}) {
+        int ch[3] = {int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff)};
+        int top = int(std::max_element(ch, ch + 3) - ch);
+        uint32_t out = brightened_swatch(c);
+        for (int i = 0; i < 3; ++i) {
+            int got = int((out >> (8 * i)) & 0xff);
+            EXPECT_EQ(got, i == top ? 245 : ch[i] - 50) << std::hex << c << " channel " << i;
+        }
+    }
+    // Green and blue tie in 0xeaeab2: green, the earlier channel, wins.
+    EXPECT_EQ(brightened_swatch(0xeaeab2), RGB(0xb2 - 50, 245, 0xea - 50));
+    EXPECT_EQ(brightened_swatch(RGB(100, 100, 100)), RGB(245, 50, 50));
+}
+
+// ---- the control ----
+
+class ButtonControl : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SoundCue_SetPlayer([this](const std::string& path) { cues.push_back(path); });
+        host.setGeometry(200, 200, 400, 100); // away from the screen corner
+        host.show();
+        host.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    }
+    void TearDown() override {
+        SoundCue_SetPlayer({});
+        set_hint_handler({});
+    }
+    Button* make(const QString& explanation = {}, ColorRef swatch = 0) {
+        return Button::create(
+            &host, 10, 10, QStringLiteral("Start"), 12, nullptr, [this] { ++clicks; }, explanation,
+            -1, swatch);
+    }
+
+    QWidget host;
+    std::vector<std::string> cues;
+    int clicks = 0;
+};
+
+bool contains_colour(const QImage& img, ColorRef c) {
+    const QRgb want = colorref(c).rgb();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xffffff) == (want & 0xffffff)) return true;
+    return false;
+}
+
+TEST_F(ButtonControl, ClickPlaysPressAndReleaseCuesAndRunsTheCommand) {
+    Button* b = make();
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(b->state(), 2);
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_THAT(cues, ::testing::ElementsAre("res/2.wav", "res/6.wav"));
+}
+
+TEST_F(ButtonControl, ReleaseAwayFromTheButtonDoesNotClick) {
+    Button* b = make();
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(b->width() + 20, 5));
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ButtonControl, SwatchWidensTheButtonBy11) {
+    Button* plain = make();
+    Button* swatched = make({}, 0x7878d2);
+    EXPECT_EQ(swatched->width() - plain->width(), 11);
+    EXPECT_EQ(plain->height(), 24);
+}
+
+TEST_F(ButtonControl, EnterOnFocusedButtonShowsItPressedThenClicks) {
+    Button* b = make();
+    b->attention(true);
+    ASSERT_TRUE(b->hasFocus());
+    QElapsedTimer t;
+    t.start();
+    QTest::keyClick(b, Qt::Key_Return);
+    EXPECT_GE(t.elapsed(), 150);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(b->state(), 0);
+    EXPECT_EQ(b->behaviour().blink, 0) << "the command stops the blinking";
+}
+
+TEST_F(ButtonControl, TabFollowsTheButtonsOwnOrder) {
+    Button* a = make();
+    Button* c = make();
+    Button* d = make();
+    a->set_tab_order(c, d);
+    a->focus();
+    QTest::keyClick(a, Qt::Key_Tab);
+    EXPECT_TRUE(c->hasFocus());
+    a->focus();
+    QTest::keyClick(a, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(d->hasFocus());
+}
+
+TEST_F(ButtonControl, DisabledButtonPassesFocusOn) {
+    Button* a = make();
+    Button* next = make();
+    a->set_tab_order(next, nullptr);
+    a->enable(false);
+    a->focus();
+    EXPECT_TRUE(next->hasFocus());
+}
+
+TEST_F(ButtonControl, FocusedNormalCaptionIsBrightBlue) {
+    ButtonBehaviour b;
+    Surface plain(Button::width_for("Start", 12, false), 24);
+    Button::paint(plain, b, "Start", 12, false, 0);
+    EXPECT_FALSE(contains_colour(plain.image(), palette::BrightBlue));
+    b.has_focus = true;
+    Surface focused(plain.width(), 24);
+    Button::paint(focused, b, "Start", 12, false, 0);
+    EXPECT_TRUE(contains_colour(focused.image(), palette::BrightBlue));
+    b.state = 1; // hovered: the hover colour wins
+    Surface hovered(plain.width(), 24);
+    Button::paint(hovered, b, "Start", 12, false, 0);
+    EXPECT_FALSE(contains_colour(hovered.image(), palette::BrightBlue));
+    EXPECT_TRUE(contains_colour(hovered.image(), palette::MediumBlue));
+}
+
+TEST_F(ButtonControl, TimedHoldReleasesItself) {
+    Button* b = make();
+    b->hold(30);
+    EXPECT_TRUE(b->behaviour().held);
+    EXPECT_EQ(b->state(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(!b->behaviour().held, 2000);
+    EXPECT_EQ(b->state(), 0);
+}
+
+TEST_F(ButtonControl, BlinkTimerAlternatesTheCaption) {
+    Button* b = make();
+    b->attention(true);
+    QTRY_COMPARE_WITH_TIMEOUT(b->behaviour().blink, 2, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(b->behaviour().blink, 1, 2000);
+}
+
+TEST_F(ButtonControl, RestingMouseOpensThePopupAfterOneSecond) {
+    Button* b = make(QStringLiteral("Starts the exercise"));
+    const QPoint centre(b->width() / 2, 12);
+    QCursor::setPos(b->mapToGlobal(centre));
+    if (b->mapFromGlobal(QCursor::pos()) != centre) GTEST_SKIP() << "no cursor positioning";
+    QElapsedTimer t;
+    t.start();
+    QTest::mouseMove(b, centre);
+    QTRY_VERIFY_WITH_TIMEOUT(b->popup() != nullptr, 3000);
+    EXPECT_GE(t.elapsed(), 1000);
+    EXPECT_TRUE(b->popup()->isVisible());
+    const QPoint popup_bottom_right = b->popup()->geometry().bottomRight() + QPoint(1, 1);
+    EXPECT_EQ(popup_bottom_right, b->mapToGlobal(centre)) << "bottom-right at the cursor";
+}
+
+TEST(ExplanationPopupPlacement, FlipsToTheCursorNearTheScreenCorner) {
+    const QSize size(60, 18);
+    EXPECT_EQ(ExplanationPopup::position_for(QPoint(100, 100), size), QPoint(40, 82));
+    EXPECT_EQ(ExplanationPopup::position_for(QPoint(30, 10), size), QPoint(30, 10));
+    EXPECT_EQ(ExplanationPopup::position_for(QPoint(30, 100), size), QPoint(30, 82));
+}
+
+} // namespace

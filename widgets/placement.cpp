@@ -1,0 +1,55 @@
+#include "placement.h"
+
+#include "options.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+constexpr int kWorkAreaMargin = 4;
+
+// Half of a difference, rounded down (also for negative differences).
+int half_down(int d) {
+    return d >= 0 ? d / 2 : -((-d + 1) / 2);
+}
+
+QRect work_area_of(const QWidget* reference) {
+    QScreen* screen = reference ? reference->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+QPoint place_window(int x, int y, int w, int h, const QRect& reference, const QRect& work_area) {
+    int left, top;
+    if (x == kCentreOnReference) {
+        left = reference.left() + half_down(reference.width() - w);
+        top = reference.top() + half_down(reference.height() - h);
+    } else {
+        left = reference.left() + x;
+        top = reference.top() + y;
+    }
+    if (work_area.isEmpty()) return {left, top};
+    const int wa_right = work_area.left() + work_area.width();
+    const int wa_bottom = work_area.top() + work_area.height();
+    if (left < work_area.left()) left = work_area.left() + kWorkAreaMargin;
+    if (top < work_area.top()) top = work_area.top() + kWorkAreaMargin;
+    if (left + w > wa_right) left = wa_right - w - kWorkAreaMargin;
+    if (top + h > wa_bottom) top = wa_bottom - h - kWorkAreaMargin;
+    return {left, top};
+}
+
+QPoint place_window(int x, int y, int w, int h, const QWidget* reference) {
+    QRect ref = reference ? reference->frameGeometry() : QRect();
+    return place_window(x, y, w, h, ref, work_area_of(reference));
+}
+
+void remember_window_offset(const QWidget* window, const QWidget* reference, int slot) {
+    if (!window || !reference || slot < 0) return;
+    QPoint offset = window->frameGeometry().topLeft() - reference->frameGeometry().topLeft();
+    set_option_slot(slot, offset.x());
+    set_option_slot(slot + 1, offset.y());
+}
