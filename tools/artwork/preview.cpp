@@ -1,5 +1,5 @@
 // The preview sheet: every library image at 4:1 with its identifier, the assembled scene at
-// 2:1, the cursors at 4:1, the icon in its sizes and the splash picture at 1:1.
+// 2:1 and 1:1, the cursors at 4:1, the icon in its sizes and the splash picture at 1:1.
 #include "art_palette.h"
 #include "artwork.h"
 #include "cursor_hotspots.h"
@@ -12,7 +12,7 @@
 namespace art {
 namespace {
 
-constexpr int kSheetW = 1300, kSheetH = 1960, kMargin = 16;
+constexpr int kSheetW = 1300, kSheetH = 2220, kMargin = 16;
 constexpr QRgb kSheet = qRgb(232, 233, 236);
 
 class Sheet {
@@ -75,6 +75,8 @@ QImage preview_sheet() {
                       .arg(li.image.height()));
     sheet.newline();
     sheet.put(preview_scene(), 2, "assembled as the controls do, 2:1");
+    sheet.newline();
+    sheet.put(preview_scene(), 1, "the same at 1:1");
     sheet.newline();
     for (int i = 0; i < int(std::size(kPencilCursors)); ++i)
         sheet.put(cursor_on_lines(i), 4, QString("cursor %1").arg(kPencilCursors[i].name));

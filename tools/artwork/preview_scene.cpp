@@ -161,11 +161,11 @@ QImage preview_scene() {
     window_frame(p, QRect(0, 0, 360, 180), true, 1);
     window_frame(p, QRect(0, 188, 360, 140), false, 3);
     buttons(p, 12, 30);
-    group_box(p, 12, 92, 200, 80, true, "Options");
+    group_box(p, 12, 92, 200, 72, true, "Options");
     check_box(p, 26, 112, 0, false, "Show Kanji Meanings");
     check_box(p, 26, 132, 1, true, "Automatically progress");
     sunken_box(p, 224, 98, 120, 70, 0);
-    group_box(p, 12, 220, 200, 80, false, "Inactive");
+    group_box(p, 12, 220, 200, 72, false, "Inactive");
     check_box(p, 26, 244, 2, false, "Pale mark");
     sunken_box(p, 224, 226, 120, 70, 1);
     p.drawImage(QPoint(230, 236), question_icon());
