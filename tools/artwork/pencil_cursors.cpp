@@ -6,6 +6,8 @@
 #include "cursor_hotspots.h"
 #include "paint_util.h"
 
+#include <iterator>
+
 namespace art {
 namespace {
 
@@ -67,6 +69,7 @@ void paint_prohibition(QPainter& p) {
 
 QImage pencil_cursor(int which) {
     QImage image = transparent(kCursorSize, kCursorSize);
+    if (which < 0 || which >= int(std::size(kPencilCursors))) return image;
     QPainter p;
     begin_smooth(p, image);
     const CursorSpot& spot = kPencilCursors[which];

@@ -50,9 +50,9 @@ std::vector<Note> notes_of(int n) {
                 {150, 784.0, 280, 0.16, 130},
                 {225, 1046.5, 380, 0.18, 160}};
     case 2: // press: a soft, low tap
-        return {{0, 740.0, 40, 0.20, 9}};
+        return {{0, 740.0, 40, 0.26, 9}};
     case 6: // release: a lighter, higher tap
-        return {{0, 1108.7, 30, 0.13, 7}};
+        return {{0, 1108.7, 30, 0.20, 7}};
     case 7: // right: two bright notes rising
         return {{0, 659.3, 170, 0.22, 80}, {85, 880.0, 260, 0.24, 110}};
     default:
