@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr double kCornerWindow = 10; // design units looked back and ahead to measure a turn
+constexpr double kCornerWindow = 16; // design units looked back and ahead to measure a turn
 
 struct ArcLine {
     std::vector<Vec2> points;
