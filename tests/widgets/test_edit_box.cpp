@@ -1,0 +1,142 @@
+// EditBox on the offscreen platform: sizes, change notifications, focus arrival with its input
+// mode, Tab order, Enter, the text read back and the beep beyond the length limit.
+#include "edit_box.h"
+
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <gmock/gmock.h>
+
+namespace {
+
+class EditBoxTest : public ::testing::Test {
+  protected:
+    std::vector<int> changes; // outlives the window
+    int beeps = 0;
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    QLineEdit* before = new QLineEdit(window.get());
+    QLineEdit* after = new QLineEdit(window.get());
+    EditBox* box = EditBox::create(window.get(), 225, 59, 148, 23, 14,
+                                   [this](int n) { changes.push_back(n); });
+
+    void SetUp() override {
+        EditBox::set_beep([this] { ++beeps; });
+        window->resize(400, 120);
+        before->move(10, 10);
+        after->move(10, 60);
+        box->set_tab_order(after, before);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override { EditBox::set_beep(nullptr); }
+    void commit(const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(box->edit(), &event);
+    }
+};
+
+TEST_F(EditBoxTest, TheFieldSitsInsideTheFrame) {
+    EXPECT_EQ(box->geometry(), QRect(225, 59, 148, 23));
+    EXPECT_EQ(box->edit()->geometry(), QRect(1, 2, 145, 19));
+    EditBox* automatic = EditBox::create(window.get(), 0, 0, 100, 0, 12, nullptr);
+    EXPECT_EQ(automatic->height(), 12 + 8);
+}
+
+TEST_F(EditBoxTest, SmallFontsAreTwoPixelsLarger) {
+    EXPECT_EQ(box->edit()->font().pixelSize(), 14 + 2);
+    EditBox* large = EditBox::create(window.get(), 0, 0, 100, 0, 15, nullptr);
+    EXPECT_EQ(large->edit()->font().pixelSize(), 15);
+    EXPECT_TRUE(large->edit()->font().bold());
+}
+
+TEST_F(EditBoxTest, EveryChangeReportsTheTextLength) {
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    changes.clear();
+    QTest::keyClicks(box->edit(), "mou");
+    EXPECT_THAT(changes, ::testing::ElementsAre(1, 2, 3));
+    QTest::keyClick(box->edit(), Qt::Key_Backspace);
+    EXPECT_EQ(changes.back(), 2);
+    EXPECT_EQ(box->text_length(), 2);
+}
+
+TEST_F(EditBoxTest, GainingFocusReportsTheLengthAndLeavesNothingSelected) {
+    box->edit()->setText("moon");
+    changes.clear();
+    box->edit()->setFocus(Qt::TabFocusReason); // a line edit would select all on Tab
+    QTRY_VERIFY(box->edit()->hasFocus());
+    EXPECT_THAT(changes, ::testing::ElementsAre(4));
+    EXPECT_FALSE(box->edit()->hasSelectedText());
+    EXPECT_EQ(box->edit()->cursorPosition(), 4);
+}
+
+TEST_F(EditBoxTest, InputModeIsAppliedOnFocus) {
+    box->set_input_mode(1);
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    EXPECT_TRUE(box->edit()->inputMethodHints() & Qt::ImhPreferLatin);
+    before->setFocus();
+    QTRY_VERIFY(before->hasFocus());
+    box->set_input_mode(2);
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    EXPECT_FALSE(box->edit()->inputMethodHints() & Qt::ImhPreferLatin);
+}
+
+TEST_F(EditBoxTest, ModeZeroLeavesTheInputMethodAlone) {
+    box->edit()->setInputMethodHints(Qt::ImhPreferLatin);
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    EXPECT_TRUE(box->edit()->inputMethodHints() & Qt::ImhPreferLatin);
+}
+
+TEST_F(EditBoxTest, TabAndShiftTabFollowTheTabOrder) {
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    QTest::keyClick(box->edit(), Qt::Key_Tab);
+    QTRY_VERIFY(after->hasFocus());
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    QTest::keyClick(box->edit(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(before->hasFocus());
+}
+
+TEST_F(EditBoxTest, EnterCallsTheEnterAction) {
+    int enters = 0;
+    box->set_on_enter([&] { ++enters; });
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    QTest::keyClick(box->edit(), Qt::Key_Return);
+    EXPECT_EQ(enters, 1);
+}
+
+TEST_F(EditBoxTest, GetTextIsEmptyForAnEmptyFieldAndKeptWithinTheLimit) {
+    EXPECT_TRUE(box->get_text().isEmpty());
+    box->edit()->setText(QString(300, QChar('a')));
+    EXPECT_EQ(box->get_text().size(), 255);
+    box->set_max_length(100);
+    EXPECT_EQ(box->get_text().size(), 100 - 1);
+    box->edit()->setText("sun");
+    EXPECT_EQ(box->get_text(), "sun");
+}
+
+TEST_F(EditBoxTest, TextBeyondTheLimitFromTheInputMethodBeepsButIsKept) {
+    box->set_max_length(5);
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    commit("abcde");
+    EXPECT_EQ(beeps, 0);
+    commit("f");
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(box->edit()->text(), "abcdef");
+}
+
+TEST_F(EditBoxTest, NoLimitNeverBeeps) {
+    box->focus();
+    QTRY_VERIFY(box->edit()->hasFocus());
+    commit(QString(400, QChar('a')));
+    EXPECT_EQ(beeps, 0);
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+#include "text_display.h"
+
+#include "drawing.h"
+#include "palette.h"
+
+TextDisplay* TextDisplay::create(QWidget* parent, int x, int y, int w, int h, const QString& text,
+                                 bool bold, int y_offset, int size_delta) {
+    const TextDisplayGeometry g{w, h, bold, y_offset, size_delta, palette::MediumBlue};
+    auto* display = new TextDisplay(parent, g, text);
+    display->move(x, y);
+    display->refresh();
+    display->show();
+    return display;
+}
+
+TextDisplay::TextDisplay(QWidget* parent, const TextDisplayGeometry& g, const QString& text)
+    : SurfaceWidget(parent, g.w, g.h), geometry_(g), text_(text) {}
+
+void TextDisplay::set_text(const QString& text) {
+    text_ = text;
+    refresh();
+}
+
+std::vector<PlacedText> TextDisplay::layout() const {
+    const Surface& s = surface();
+    return layout_text_display(
+        geometry_, text_, [&s](const QString& t, const FontSpec& f) { return s.text_width(t, f); });
+}
+
+void TextDisplay::render() {
+    fill_sunken_box(surface(), 0, 0, geometry_.w, geometry_.h, 1);
+    draw_placed(surface(), layout());
+}
