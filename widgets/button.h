@@ -3,13 +3,12 @@
 // disabled and greyed looks, an optional colour swatch, blinking for attention, holding, a hint
 // identifier for the help panel and an explanation popup after a one-second rest.
 #include "button_state.h"
+#include "explanation_popup.h"
 #include "surface_widget.h"
 
 #include <QBasicTimer>
 #include <QPointer>
 #include <functional>
-
-class ExplanationPopup;
 
 class Button : public SurfaceWidget {
   public:

@@ -1,0 +1,55 @@
+#include "frameless_window.h"
+
+#include "drawing.h"
+#include "palette.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+FramelessWindow::FramelessWindow(QWidget* owner, int w, int h, const QString& title,
+                                 bool with_minimise)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), surface_(w, h),
+      caption_(CaptionBar::create(this, w, metrics::CaptionBarHeight, title, with_minimise)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFixedSize(w, h);
+    setWindowTitle(title);
+    setMouseTracking(true);
+    caption_->set_on_change([this] {
+        draw_frame();
+        update(0, 0, width(), metrics::CaptionBarHeight);
+    });
+}
+
+FramelessWindow::~FramelessWindow() = default;
+
+void FramelessWindow::refresh() {
+    render(surface_);
+    draw_frame();
+    update();
+}
+
+void FramelessWindow::draw_frame() {
+    caption_->draw(surface_);
+    draw_window_border(surface_, light_border_);
+}
+
+void FramelessWindow::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.drawImage(event->rect(), surface_.image(), event->rect());
+}
+
+void FramelessWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (caption_->mouse_move(pos) == 0) unclaimed_mouse_move(pos);
+}
+
+void FramelessWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) caption_->mouse_down(event->position().toPoint());
+}
+
+void FramelessWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    if (caption_->mouse_up(event->position().toPoint()) == 1) close_glyph_clicked();
+}

@@ -1,0 +1,179 @@
+#include "message_box.h"
+
+#include "button.h"
+#include "check_box.h"
+#include "drawing.h"
+#include "frameless_window.h"
+#include "options.h"
+#include "palette.h"
+#include "sound_cue.h"
+#include "toolkit_images.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+const char* const kTitle = "Brushwise";
+const char* const kCheckCaption = "Do not show this warning again.";
+constexpr int kButtonFontSize = 12;
+constexpr int kTextLeft = 70;
+constexpr int kTextTop = 36;
+constexpr QPoint kIconAt{20, 34};
+constexpr int kIconSize = 32;
+
+int half_down(int d) {
+    return d >= 0 ? d / 2 : -((-d + 1) / 2);
+}
+
+// The open box. Only one is open at a time.
+class MessageBoxWindow : public FramelessWindow {
+  public:
+    MessageBoxWindow(QWidget* owner, const QString& text, int kind, const MessageBoxLayout& l)
+        : FramelessWindow(nullptr, l.width, l.height, QString::fromLatin1(kTitle)), text_(text),
+          kind_(kind), layout_(l) {
+        caption_bar().set_hints(false);
+        follow_owner(owner);
+        build_parts();
+        refresh();
+    }
+
+    // Waits until an answer sets the result; 0 when the program quits meanwhile.
+    int wait() {
+        if (result_ == -1) loop_.exec();
+        return result_ == -1 ? MessageClosed : result_;
+    }
+    bool checked() const { return checked_; }
+    void focus_first_button() { first_->focus(); }
+
+  protected:
+    void render(Surface& s) override {
+        draw_lined_background(s, 2, 20, layout_.width - 2, layout_.height - 22, true);
+        const int icon = kind_ % 10 == MessageYesNo ? image_id::IconQuestion : image_id::IconNotice;
+        s.blit(kIconAt.x(), kIconAt.y(), toolkit_image(icon), 0, 0, kIconSize, kIconSize);
+        s.text_wrapped(kTextLeft, kTextTop, layout_.width + 110, layout_.line_count * 15 + 36,
+                       text_, message_box_font(), palette::Navy);
+    }
+    void close_glyph_clicked() override { answer(MessageClosed); }
+    void keyPressEvent(QKeyEvent*) override {} // swallowed
+
+  private:
+    // Owned by `owner` for the window manager (kept above it), but not a child widget: the
+    // owner is disabled while the box is open and the box must stay enabled.
+    void follow_owner(QWidget* owner) {
+        if (!owner) return;
+        QWidget* top = owner->window();
+        winId();
+        if (QWindow* handle = windowHandle()) handle->setTransientParent(top->windowHandle());
+    }
+
+    void build_parts() {
+        if (layout_.check_y >= 0) {
+            check_ =
+                CheckBox::create(this, &surface(), QString::fromLatin1(kCheckCaption), kTextLeft,
+                                 layout_.check_y, -1, 0, false, [this](bool on) { checked_ = on; });
+        }
+        if (kind_ % 10 == MessageYesNo) {
+            first_ = make_button(" Yes ", layout_.first_button_x, MessageYes);
+            second_ = make_button(" No ", layout_.second_button_x, MessageNo);
+        } else {
+            first_ = make_button(" OK ", layout_.first_button_x, MessageYes);
+        }
+        set_tab_order();
+    }
+
+    Button* make_button(const char* caption, int x, int result) {
+        return Button::create(
+            this, x, layout_.buttons_y, QString::fromLatin1(caption), kButtonFontSize, nullptr,
+            [this, result] { answer(result); }, {}, -1, 0);
+    }
+
+    // OK <-> check box; Yes <-> No; with both: Tab Yes -> No -> check box -> Yes, Shift+Tab
+    // check box -> No -> Yes -> No.
+    void set_tab_order() {
+        if (!second_) {
+            if (check_) {
+                first_->set_tab_order(check_, check_);
+                check_->set_tab_order(first_, first_);
+            }
+            return;
+        }
+        if (!check_) {
+            first_->set_tab_order(second_, second_);
+            second_->set_tab_order(first_, first_);
+            return;
+        }
+        first_->set_tab_order(second_, second_);
+        second_->set_tab_order(check_, first_);
+        check_->set_tab_order(first_, second_);
+    }
+
+    void answer(int result) {
+        result_ = result;
+        loop_.quit();
+    }
+
+    QString text_;
+    int kind_;
+    MessageBoxLayout layout_;
+    Button* first_ = nullptr;
+    Button* second_ = nullptr;
+    CheckBox* check_ = nullptr;
+    bool checked_ = false;
+    int result_ = -1;
+    QEventLoop loop_;
+};
+
+QPointer<MessageBoxWindow>& current_box() {
+    static QPointer<MessageBoxWindow> box;
+    return box;
+}
+
+QPoint centred_on(const QWidget* owner, QSize size) {
+    QRect ref;
+    if (owner) {
+        ref = owner->window()->frameGeometry();
+    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        ref = screen->availableGeometry();
+    }
+    return ref.topLeft() +
+           QPoint(half_down(ref.width() - size.width()), half_down(ref.height() - size.height()));
+}
+
+} // namespace
+
+QWidget* open_message_box() {
+    return current_box();
+}
+
+int show_message_box(QWidget* owner, const QString& text, int kind, int memory_slot) {
+    if (memory_slot != -1 && get_option_slot(memory_slot) == 1) return MessageYes;
+    PlaySoundCue(CueWrong);
+    QPointer<QWidget> disabled = owner;
+    if (owner) owner->setEnabled(false);
+
+    auto box =
+        std::make_unique<MessageBoxWindow>(owner, text, kind, message_box_layout(text, kind));
+    current_box() = box.get();
+    box->move(centred_on(owner, box->size()));
+    box->show();
+    box->raise();
+    box->activateWindow();
+    // The first button takes the focus once the box is shown.
+    box->focus_first_button();
+
+    int result = box->wait();
+    const bool checked = box->checked();
+
+    if (disabled) disabled->setEnabled(true);
+    box->hide();
+    box.reset();
+    if (checked) {
+        set_option_slot(memory_slot, 1);
+        result += MessageTicked;
+    }
+    return result;
+}
