@@ -72,6 +72,10 @@ std::vector<double> corner_positions(const ArcLine& arc) {
     return out;
 }
 
+int32_t in_square(double c) {
+    return int32_t(std::clamp(std::lround(c), 0L, long(kDesignSquare - 1)));
+}
+
 } // namespace
 
 StrokeMapping global_mapping() {
@@ -90,7 +94,7 @@ std::vector<StrokeSample> sample_stroke(const Polyline& line, const StrokeMappin
     std::vector<StrokeSample> out;
     for (size_t k = 0; k <= segments; ++k) {
         const Vec2 p = k == segments ? arc.points.back() : arc.point_at(length * k / segments);
-        out.push_back({int32_t(std::lround(p.x)), int32_t(std::lround(p.y)), 0});
+        out.push_back({in_square(p.x), in_square(p.y), 0});
     }
     for (double s : corner_positions(arc)) {
         const size_t k = size_t(std::lround(s / length * segments));

@@ -8,6 +8,9 @@
 // The stroke order exercise shows design coordinate c at pixel trunc(c * 107 / 127.5) of its
 // 260-pixel box, over the Japanese face's glyph drawn at 250 px at (2, 2).
 constexpr double kExercisePixelsPerDesignUnit = 107 / 127.5;
+// Design coordinates stay within 0 .. kDesignSquare - 1, which the exercise's 260-pixel box shows
+// whole.
+constexpr int kDesignSquare = 310;
 constexpr double kKanjivgCentre = 54.5; // centre of KanjiVG's 109-unit box
 constexpr double kSampleSpacing = 6;    // design units between stored samples
 constexpr double kCornerDegrees = 50;   // a turn sharper than this marks a corner
@@ -34,7 +37,8 @@ struct StrokeMapping {
 StrokeMapping global_mapping();
 
 // Samples a stroke about every kSampleSpacing design units along its length, first and last
-// points exact, with Corner 1 where it turns by more than kCornerDegrees (never at its ends).
+// points exact (up to the design square's edges), with Corner 1 where it turns by more than
+// kCornerDegrees (never at its ends).
 std::vector<StrokeSample> sample_stroke(const Polyline& line, const StrokeMapping& mapping);
 
 // Where the exercise display draws a design coordinate.
