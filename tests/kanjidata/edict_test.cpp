@@ -17,6 +17,7 @@ TEST(Edict, GlossesOfAnUnnumberedSenseAndOwnParentheses) {
     auto e = parse_edict_line("人出 [ひとで] /(ok) (n,vs) (uk) crowd/(rice) turnout/");
     ASSERT_TRUE(e);
     EXPECT_FALSE(e->common);
+    EXPECT_TRUE(e->usuallyKana);
     EXPECT_EQ(e->firstSense, (std::vector<std::u16string>{u"crowd", u"(rice) turnout"}));
     EXPECT_EQ(example_meaning(e->firstSense), u"crowd; (rice) turnout");
 }
@@ -36,13 +37,15 @@ TEST(ExampleChooser, CommonShortWordsOfKnownKanjiFirst) {
         {u"日光", u"にっこう", {u"sunlight"}, true}, // 光 is not a known kanji
         {u"本日", u"ほんじつ", {u"today"}, false},
         {u"１日", u"ついたち", {u"first day"}, true},
+        {u"日日", u"ひにち", {u"days"}, true, true}, // usually written in kana: last
     };
     const ExampleChooser chooser(edict, u"日本人", {{u'日', 1}, {u'本', 2}, {u'人', 3}});
     const auto words = chooser.examples_for(u'日');
-    ASSERT_EQ(words.size(), 3u);
+    ASSERT_EQ(words.size(), 4u);
     EXPECT_EQ(words[0].word, u"日");
     EXPECT_EQ(words[1].word, u"日本");
     EXPECT_EQ(words[2].word, u"日本人");
+    EXPECT_EQ(words[3].word, u"日日");
     // Too few common words: an uncommon one fills up to three.
     const auto forHon = chooser.examples_for(u'本');
     ASSERT_EQ(forHon.size(), 3u);

@@ -36,7 +36,7 @@ bool is_tag_word(std::string_view w) {
 }
 
 // Whether every comma-separated word of a parenthesised group is a tag.
-bool is_tag_group(std::u16string_view inner, int& senseNumber) {
+bool is_tag_group(std::u16string_view inner, GlossTags& tags) {
     std::string words;
     for (char16_t c : inner) {
         if (c >= 0x80) return false;
@@ -45,14 +45,17 @@ bool is_tag_group(std::u16string_view inner, int& senseNumber) {
     if (words.empty()) return false;
     size_t start = 0;
     int number = 0;
+    bool usuallyKana = false;
     while (start <= words.size()) {
         const size_t comma = std::min(words.find(',', start), words.size());
         const std::string w = words.substr(start, comma - start);
         if (!is_tag_word(w)) return false;
         if (std::isdigit((unsigned char)w[0])) number = std::stoi(w);
+        usuallyKana = usuallyKana || w == "uk";
         start = comma + 1;
     }
-    if (number) senseNumber = number;
+    if (number) tags.senseNumber = number;
+    tags.usuallyKana = tags.usuallyKana || usuallyKana;
     return true;
 }
 
@@ -77,14 +80,14 @@ std::vector<std::u16string_view> split(std::u16string_view s, char16_t sep) {
 
 } // namespace
 
-std::u16string strip_gloss_tags(std::u16string_view gloss, int& senseNumber) {
-    senseNumber = 0;
+std::u16string strip_gloss_tags(std::u16string_view gloss, GlossTags& tags) {
+    tags = GlossTags{};
     std::u16string_view rest = trim(gloss);
     while (!rest.empty() && (rest.front() == u'(' || rest.front() == u'{')) {
         const char16_t close = rest.front() == u'(' ? u')' : u'}';
         const size_t end = rest.find(close);
         if (end == std::u16string_view::npos) break;
-        if (close == u')' && !is_tag_group(rest.substr(1, end - 1), senseNumber)) break;
+        if (close == u')' && !is_tag_group(rest.substr(1, end - 1), tags)) break;
         rest = trim(rest.substr(end + 1));
     }
     return std::u16string(rest);
@@ -108,10 +111,12 @@ std::optional<EdictEntry> parse_edict_line(std::string_view line) {
             e.common = true;
             continue;
         }
-        int sense = 0;
-        std::u16string gloss = strip_gloss_tags(field, sense);
-        if (sense >= 2) firstSense = false;
-        if (firstSense && !gloss.empty()) e.firstSense.push_back(std::move(gloss));
+        GlossTags tags;
+        std::u16string gloss = strip_gloss_tags(field, tags);
+        if (tags.senseNumber >= 2) firstSense = false;
+        if (!firstSense) continue;
+        e.usuallyKana = e.usuallyKana || tags.usuallyKana;
+        if (!gloss.empty()) e.firstSense.push_back(std::move(gloss));
     }
     if (e.word.empty() || e.reading.empty()) return {};
     return e;

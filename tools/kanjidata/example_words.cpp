@@ -10,9 +10,10 @@ namespace {
 
 constexpr int kUnrankedFamiliarity = 2600; // beyond the 2500 ranked newspaper kanji
 
-// Sort key: shorter words first, then words of more familiar kanji, then EDICT order.
+// Sort key: words written with their kanji first, then shorter words, then words of more
+// familiar kanji, then EDICT order.
 auto sort_key(const auto& c) {
-    return std::make_tuple(c.word.word.size(), c.familiarity, c.order);
+    return std::make_tuple(c.usuallyKana, c.word.word.size(), c.familiarity, c.order);
 }
 
 } // namespace
@@ -66,7 +67,8 @@ ExampleChooser::ExampleChooser(const std::vector<EdictEntry>& edict, const std::
         if (!usable || kanji.empty() || meaning.empty()) continue;
         for (char16_t c : kanji)
             byKanji_[c].push_back(candidates_.size());
-        candidates_.push_back({{e.word, e.reading, meaning}, familiarity, i, e.common});
+        candidates_.push_back(
+            {{e.word, e.reading, meaning}, familiarity, i, e.common, e.usuallyKana});
     }
 }
 

@@ -30,7 +30,8 @@ class ExampleChooser {
     ExampleChooser(const std::vector<EdictEntry>& edict, const std::u16string& known,
                    const std::map<char16_t, int>& rank);
 
-    // The best examples of a kanji, best first: short everyday words before long compounds.
+    // The best examples of a kanji, best first: short everyday words before long compounds,
+    // words usually written in kana last.
     // Common words (P) only, unless there are fewer than kMinExamples of them; then the
     // shortest other words fill up to kMinExamples.
     std::vector<ExampleWord> examples_for(char16_t kanji) const;
@@ -41,6 +42,7 @@ class ExampleChooser {
         int familiarity; // sum of the ranks of the word's kanji
         size_t order;    // position in EDICT
         bool common;
+        bool usuallyKana; // demoted: the word is usually written without the kanji
     };
     std::vector<Candidate> candidates_;
     std::map<char16_t, std::vector<size_t>> byKanji_;
