@@ -48,6 +48,7 @@ EditBox::EditBox(QWidget* parent, int w, int h, int font_size, ChangeHandler on_
     edit_->setMaxLength(32767); // the box itself does not cut; get_text does
     QPalette p = edit_->palette();
     p.setColor(QPalette::Text, colorref(kTextColour));
+    p.setColor(QPalette::Disabled, QPalette::Text, colorref(palette::LabelGrey));
     p.setColor(QPalette::Base, colorref(palette::White));
     edit_->setPalette(p);
     edit_->installEventFilter(this);

@@ -2,12 +2,11 @@
 // ExerciseCounter: the small framed panel at the top of an exercise window that shows how many
 // kanji the exercise runs over and which one is being asked, and says when completed kanji are
 // left out.
+#include "group_frame.h"
 #include "placed_text.h"
 #include "surface_widget.h"
 
 #include <QPointer>
-
-class GroupFrame;
 
 // The counter's texts for an inner area `inner_width` wide: the notice takes one line from an
 // inner width of 400, two lines below that.

@@ -1,6 +1,7 @@
 // EditBox on the offscreen platform: sizes, change notifications, focus arrival with its input
 // mode, Tab order, Enter, the text read back and the beep beyond the length limit.
 #include "edit_box.h"
+#include "fonts.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -41,6 +42,12 @@ TEST_F(EditBoxTest, TheFieldSitsInsideTheFrame) {
     EXPECT_EQ(box->edit()->geometry(), QRect(1, 2, 145, 19));
     EditBox* automatic = EditBox::create(window.get(), 0, 0, 100, 0, 12, nullptr);
     EXPECT_EQ(automatic->height(), 12 + 8);
+}
+
+TEST_F(EditBoxTest, TheFieldUsesTheDialogFaceInBold) {
+    const QFontInfo info(box->edit()->font());
+    EXPECT_EQ(info.family(), installed_family("MS Shell Dlg 2"));
+    EXPECT_TRUE(info.bold());
 }
 
 TEST_F(EditBoxTest, SmallFontsAreTwoPixelsLarger) {
