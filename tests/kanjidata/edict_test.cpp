@@ -26,6 +26,10 @@ TEST(Edict, LinesWithoutReadingOrBrokenAreSkipped) {
     EXPECT_FALSE(parse_edict_line("ヽ /(unc) repetition mark in katakana/"));
     EXPECT_FALSE(parse_edict_line("語 [ご"));
     EXPECT_FALSE(parse_edict_line(""));
+    EXPECT_FALSE(parse_edict_line(" [] /"));
+    const auto huge = parse_edict_line("語 [ご] /(99999999999999999999) word/");
+    ASSERT_TRUE(huge); // an absurd number is no sense marker, just text
+    EXPECT_EQ(huge->firstSense, std::vector<std::u16string>{u"(99999999999999999999) word"});
     EXPECT_EQ(parse_edict("語 [ご] /(n) word/(P)/\n\nbad\n本 [ほん] /(n) book/").size(), 2u);
 }
 

@@ -26,8 +26,9 @@ constexpr std::array kTags = {
 bool is_tag_word(std::string_view w) {
     if (w.empty()) return false;
     if (std::find(kTags.begin(), kTags.end(), w) != kTags.end()) return true;
-    if (std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit((unsigned char)c); }))
-        return true;
+    if (w.size() <= 3 &&
+        std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit((unsigned char)c); }))
+        return true; // a sense number
     // Part-of-speech families (v5k, v1-s, vs-i, adj-na, n-adv, ...) and dialects ("ksb:").
     if (w.size() >= 2 && w[0] == 'v' && (std::isdigit((unsigned char)w[1]) || w[1] == 's'))
         return true;

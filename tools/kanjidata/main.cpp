@@ -12,7 +12,9 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -78,7 +80,8 @@ int generate(const Options& o) {
         if (!o.count(key)) return fail(std::string("missing ") + key);
     auto sources = load_sources(o);
     if (!sources) return fail("cannot read the sources");
-    const int threads = o.count("--threads") ? std::stoi(o.at("--threads")) : 2;
+    const int threads =
+        o.count("--threads") ? std::clamp(std::atoi(o.at("--threads").c_str()), 1, 16) : 2;
     const BuiltData data = build_kanji_data(*sources, threads);
     const std::string out = o.at("--out");
     if (!write_file_atomically(out + "/kanji.dat", build_kanji_file(data.kanji)) ||
