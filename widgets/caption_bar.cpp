@@ -5,6 +5,7 @@
 #include "pump.h"
 #include "toolkit_images.h"
 
+#include <QGuiApplication>
 #include <QWindow>
 
 namespace {
@@ -84,7 +85,10 @@ int CaptionBar::mouse_move(QPoint point) {
             follow_pointer(point);
             return 0;
         }
-        end_drag(); // pointer events come back once the platform's move is over
+        // Pointer events come back once the platform's move is over; one that slips in while
+        // the button is still down belongs to the move's start.
+        if (QGuiApplication::mouseButtons() & Qt::LeftButton) return 0;
+        end_drag();
     }
     const CaptionEffects fx = state_.mouse_move(point);
     apply(fx);

@@ -171,6 +171,11 @@ int ListControl::item_at(QEvent* event) const {
 bool ListControl::mouse_event(QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
+    case QEvent::MouseMove:
+        // One click activates an item: the pointer says so over the items.
+        view_->viewport()->setCursor(item_at(event) >= 0 ? Qt::PointingHandCursor
+                                                         : Qt::ArrowCursor);
+        break;
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::RightButton && on_right_click_) on_right_click_(item_at(event));
         break;

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTreeView>
 #include <gmock/gmock.h>
+#include <utility>
 
 namespace {
 
@@ -218,6 +219,21 @@ TEST_F(KanjiListTest, AddingScrollsTheNewItemIntoView) {
     for (int i = 0; i < 30; ++i)
         list->add(QString(QChar(0x4e00 + i)), 0);
     QTRY_VERIFY(view()->viewport()->rect().contains(row_centre(29)));
+}
+
+ColorRef pixel(const Surface& s, int x, int y) {
+    const QColor c = s.image().pixelColor(x, y);
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+TEST_F(KanjiListTest, TheFramePalesWhenTheListIsDisabled) {
+    // The outline runs along the top edge; the corner square shows the lined background.
+    EXPECT_EQ(pixel(std::as_const(*list).surface(), kW / 2, 0), list_style::OutlineEnabled);
+    EXPECT_EQ(pixel(std::as_const(*list).surface(), 0, 0), palette::LineActive);
+    EXPECT_EQ(pixel(std::as_const(*list).surface(), kW / 2, kH / 2), palette::White);
+    list->enable(false);
+    EXPECT_EQ(pixel(std::as_const(*list).surface(), kW / 2, 0), list_style::OutlineDisabled);
+    EXPECT_EQ(pixel(std::as_const(*list).surface(), 0, 0), palette::LineInactive);
 }
 
 TEST(ListColumnWidth, NarrowsOnlyWhenTheRowsExceedTheHeight) {

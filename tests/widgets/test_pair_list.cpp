@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTreeView>
 #include <gmock/gmock.h>
+#include <utility>
 
 namespace {
 
@@ -65,6 +66,14 @@ TEST_F(PairListTest, DisabledItemsUseTheFirstPaletteEntryAndAPaleRightColumn) {
     list->enable(false);
     EXPECT_EQ(colour_of(0, 0), palette::Navy);
     EXPECT_EQ(colour_of(0, 1), list_style::PairDisabledSecond);
+}
+
+TEST_F(PairListTest, TheFrameStaysActiveWhenDisabled) {
+    list->enable(false);
+    const QColor outline = std::as_const(*list).surface().image().pixelColor(100, 0);
+    const QColor corner = std::as_const(*list).surface().image().pixelColor(0, 0);
+    EXPECT_EQ(RGB(outline.red(), outline.green(), outline.blue()), list_style::OutlineEnabled);
+    EXPECT_EQ(RGB(corner.red(), corner.green(), corner.blue()), palette::LineActive);
 }
 
 TEST_F(PairListTest, ClearEmptiesTheListAndItsStores) {
