@@ -11,6 +11,8 @@
 #include <functional>
 
 class Button : public SurfaceWidget {
+    Q_OBJECT
+
   public:
     using Callback = std::function<void()>;
 

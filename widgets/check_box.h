@@ -7,6 +7,8 @@
 #include <functional>
 
 class CheckBox : public ChoiceControl {
+    Q_OBJECT
+
   public:
     using ChangeFn = std::function<void(bool checked)>;
 

@@ -8,6 +8,8 @@
 #include <QPointer>
 
 class ChoiceControl : public SurfaceWidget {
+    Q_OBJECT
+
   public:
     static FontSpec caption_font(bool underline = false);
     const CaptionLines& caption_lines() const { return lines_; }

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class ExplanationPopup : public QWidget {
+    Q_OBJECT
+
   public:
     // Opens the popup for `text` at the cursor (screen coordinates).
     static ExplanationPopup* open(QWidget* owner, const QString& text, QPoint cursor);

@@ -9,6 +9,8 @@
 #include <memory>
 
 class FramelessWindow : public QWidget {
+    Q_OBJECT
+
   public:
     FramelessWindow(QWidget* owner, int w, int h, const QString& title, bool with_minimise = false);
     ~FramelessWindow() override;

@@ -4,6 +4,8 @@
 #include "surface_widget.h"
 
 class GroupFrame : public SurfaceWidget {
+    Q_OBJECT
+
   public:
     // `title` may be empty.
     static GroupFrame* create(QWidget* parent, int x, int y, int w, int h, const QString& title);

@@ -111,7 +111,9 @@ class MessageBoxWindow : public FramelessWindow {
         check_->set_tab_order(first_, second_);
     }
 
+    // The first answer counts; the box is closing after it.
     void answer(int result) {
+        if (result_ != -1) return;
         result_ = result;
         loop_.quit();
     }
@@ -160,9 +162,8 @@ int show_message_box(QWidget* owner, const QString& text, int kind, int memory_s
     current_box() = box.get();
     box->move(centred_on(owner, box->size()));
     box->show();
-    box->raise();
     box->activateWindow();
-    // The first button takes the focus once the box is shown.
+    // The first button has the focus as soon as the box is active.
     box->focus_first_button();
 
     int result = box->wait();

@@ -6,6 +6,8 @@
 #include <functional>
 
 class Panel : public SurfaceWidget {
+    Q_OBJECT
+
   public:
     using PaintFn = std::function<void(Surface&)>;
     using ClickFn = std::function<void(int)>;

@@ -6,6 +6,8 @@
 #include <functional>
 
 class RadioButton : public ChoiceControl {
+    Q_OBJECT
+
   public:
     using SelectFn = std::function<void(int)>; // called with 1 when the button becomes selected
 

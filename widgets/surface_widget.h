@@ -6,10 +6,13 @@
 #include <QWidget>
 
 class SurfaceWidget : public QWidget {
+    Q_OBJECT
+
   public:
     SurfaceWidget(QWidget* parent, int w, int h);
     ~SurfaceWidget() override = default;
     const Surface& surface() const { return surface_; }
+    Surface& surface() { return surface_; }
 
     // Re-renders the face and asks for a repaint (without erasing).
     void refresh();
@@ -19,7 +22,6 @@ class SurfaceWidget : public QWidget {
   protected:
     // Draws the whole face into surface().
     virtual void render() = 0;
-    Surface& surface() { return surface_; }
     void resize_surface(int w, int h);
     void paintEvent(QPaintEvent* event) override;
 

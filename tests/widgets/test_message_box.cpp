@@ -1,0 +1,205 @@
+// The message box: sizes from the text, results of each way of answering, remembered answers,
+// the disabled owner and the event loop that keeps running while it waits.
+#include "button.h"
+#include "check_box.h"
+#include "message_box.h"
+#include "options.h"
+#include "sound_cue.h"
+#include "surface.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gmock/gmock.h>
+
+namespace {
+
+// ---- sizes ----
+
+TEST(MessageBoxLayout, OneShortLineGetsTheMinimumSize) {
+    MessageBoxLayout l = message_box_layout(QStringLiteral("Saved."), MessageOk);
+    EXPECT_EQ(l.width, 260);
+    EXPECT_EQ(l.height, 105) << "104 is even, so one more";
+}
+
+TEST(MessageBoxLayout, EachFurtherLineAddsALineHeight) {
+    MessageBoxLayout one = message_box_layout(QStringLiteral("a"), MessageOk);
+    MessageBoxLayout three = message_box_layout(QStringLiteral("a\nb\nc"), MessageOk);
+    EXPECT_EQ(three.line_count, 3);
+    EXPECT_EQ(three.height - one.height, 2 * one.line_height);
+}
+
+TEST(MessageBoxLayout, WideTextWidensTheBoxAndHeightsStayOdd) {
+    const auto measure = [](const QString& s) { return int(s.size()) * 7; };
+    const QString longest(40, u'x');
+    for (int lh : {14, 15}) {
+        MessageBoxLayout l =
+            message_box_layout(QStringLiteral("short\n") + longest, MessageYesNo, measure, lh);
+        EXPECT_EQ(l.width, 40 * 7 + 110);
+        EXPECT_EQ(l.height % 2, 1);
+        EXPECT_EQ(l.first_button_x, l.width / 2 - 60);
+        EXPECT_EQ(l.second_button_x, l.width / 2 + 10);
+    }
+}
+
+TEST(MessageBoxLayout, TheCheckBoxAdds16BelowTheText) {
+    MessageBoxLayout plain = message_box_layout(QStringLiteral("a\nb"), MessageYesNo);
+    MessageBoxLayout checked = message_box_layout(QStringLiteral("a\nb"), MessageYesNoWithCheck);
+    EXPECT_EQ(plain.check_y, -1);
+    EXPECT_EQ(checked.check_y, 2 * 15 + 44);
+    EXPECT_EQ(checked.height - plain.height, 16);
+    EXPECT_EQ(checked.buttons_y - plain.buttons_y, 16);
+}
+
+// ---- the box ----
+
+class MessageBoxTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        Options_Clear();
+        SoundCue_SetPlayer([this](const std::string& path) { cues.push_back(path); });
+        owner.setGeometry(100, 100, 672, 499);
+        owner.show();
+    }
+    void TearDown() override {
+        SoundCue_SetPlayer({});
+        Options_Clear();
+        QDir::setCurrent(previous);
+    }
+
+    // Runs `act` on the open box once the box waits.
+    void when_open(std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, &owner, [this, act] {
+            QWidget* box = open_message_box();
+            ASSERT_NE(box, nullptr);
+            owner_enabled_while_open = owner.isEnabled();
+            act(box);
+        });
+    }
+    static Button* button(QWidget* box, const QString& caption) {
+        for (Button* b : box->findChildren<Button*>())
+            if (b->caption() == caption) return b;
+        return nullptr;
+    }
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+
+    QTemporaryDir dir;
+    QString previous;
+    QWidget owner;
+    std::vector<std::string> cues;
+    bool owner_enabled_while_open = true;
+};
+
+TEST_F(MessageBoxTest, YesNoOkAnswers) {
+    when_open([](QWidget* box) { click(button(box, " No ")); });
+    EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageNo);
+    when_open([](QWidget* box) { click(button(box, " Yes ")); });
+    EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageYes);
+    when_open([](QWidget* box) { click(button(box, " OK ")); });
+    EXPECT_EQ(show_message_box(&owner, "Done.", MessageOk, -1), MessageYes);
+    EXPECT_THAT(cues, ::testing::Contains("res/0.wav"));
+}
+
+TEST_F(MessageBoxTest, OwnerIsDisabledOnlyWhileTheBoxIsOpen) {
+    when_open([](QWidget* box) { click(button(box, " OK ")); });
+    show_message_box(&owner, "Done.", MessageOk, -1);
+    EXPECT_FALSE(owner_enabled_while_open);
+    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_EQ(open_message_box(), nullptr);
+}
+
+TEST_F(MessageBoxTest, TickAndNoReturns11AndIsRememberedForNextTime) {
+    when_open([](QWidget* box) {
+        CheckBox* check = box->findChild<CheckBox*>();
+        ASSERT_NE(check, nullptr);
+        click(check);
+        click(button(box, " No "));
+    });
+    EXPECT_EQ(
+        show_message_box(&owner, "Mark as completed?", MessageYesNoWithCheck, OptRememberCompleted),
+        MessageNo + MessageTicked);
+    EXPECT_EQ(get_option_slot(OptRememberCompleted), 1);
+
+    cues.clear();
+    EXPECT_EQ(
+        show_message_box(&owner, "Mark as completed?", MessageYesNoWithCheck, OptRememberCompleted),
+        MessageYes);
+    EXPECT_TRUE(cues.empty()) << "a remembered answer shows and sounds nothing";
+}
+
+TEST_F(MessageBoxTest, CloseGlyphAnswersZeroPlusTheTick) {
+    const auto close_glyph = [](QWidget* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 16, 10));
+    };
+    when_open(close_glyph);
+    EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageClosed);
+
+    when_open([&](QWidget* box) {
+        click(box->findChild<CheckBox*>());
+        close_glyph(box);
+    });
+    EXPECT_EQ(show_message_box(&owner, "Listed.", MessageOkWithCheck, OptRememberAlreadyListed),
+              MessageClosed + MessageTicked);
+}
+
+TEST_F(MessageBoxTest, EnterOnTheFocusedFirstButtonAnswersYes) {
+    when_open([](QWidget* box) {
+        Button* yes = button(box, " Yes ");
+        QTRY_VERIFY_WITH_TIMEOUT(yes->hasFocus(), 2000);
+        QTest::keyClick(yes, Qt::Key_Return);
+        if (open_message_box()) click(button(box, " No ")); // never leave the box waiting
+    });
+    EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageYes);
+}
+
+TEST_F(MessageBoxTest, TabCyclesYesNoCheckBox) {
+    std::vector<QString> order;
+    when_open([&](QWidget* box) {
+        Button* yes = button(box, " Yes ");
+        QTRY_VERIFY_WITH_TIMEOUT(yes->hasFocus(), 2000);
+        for (int i = 0; i < 3; ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            auto* b = qobject_cast<Button*>(focused);
+            order.push_back(b ? b->caption()
+                              : (focused == box->findChild<CheckBox*>() ? QStringLiteral("check")
+                                                                        : QStringLiteral("?")));
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        EXPECT_TRUE(yes->hasFocus()) << "back to Yes";
+        click(yes);
+    });
+    show_message_box(&owner, "Mark?", MessageYesNoWithCheck, OptRememberCompleted);
+    EXPECT_THAT(order, ::testing::ElementsAre(" Yes ", " No ", "check"));
+}
+
+TEST_F(MessageBoxTest, TimersKeepRunningWhileTheBoxWaits) {
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(5);
+    when_open([&](QWidget* box) {
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 2000);
+        click(button(box, " OK "));
+    });
+    show_message_box(&owner, "Done.", MessageOk, -1);
+    EXPECT_GE(ticks, 3);
+}
+
+TEST_F(MessageBoxTest, BoxIsCentredOnTheOwner) {
+    QRect box_rect;
+    when_open([&](QWidget* box) {
+        box_rect = box->frameGeometry();
+        click(button(box, " OK "));
+    });
+    show_message_box(&owner, "Done.", MessageOk, -1);
+    const QRect o = owner.frameGeometry();
+    EXPECT_EQ(box_rect.size(), QSize(260, 105));
+    EXPECT_EQ(box_rect.left(), o.left() + (o.width() - 260) / 2);
+    EXPECT_EQ(box_rect.top(), o.top() + (o.height() - 105) / 2);
+}
+
+} // namespace
