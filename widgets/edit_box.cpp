@@ -28,10 +28,11 @@ void EditBox::set_beep(std::function<void()> beep) {
     beeper() = beep ? std::move(beep) : [] { QApplication::beep(); };
 }
 
-EditBox* EditBox::create(QWidget* parent, int x, int y, int w, int h, int font_size,
+EditBox* EditBox::create(QWidget* parent, int x, int y, int w, int h, int font_size, int edit_style,
                          ChangeHandler on_change) {
     if (h == 0) h = font_size + 8;
     auto* box = new EditBox(parent, w, h, font_size, std::move(on_change));
+    box->apply_style(edit_style);
     box->move(x, y);
     box->refresh();
     box->show();
@@ -53,6 +54,13 @@ EditBox::EditBox(QWidget* parent, int w, int h, int font_size, ChangeHandler on_
     edit_->setPalette(p);
     edit_->installEventFilter(this);
     connect(edit_, &QLineEdit::textChanged, this, [this] { text_changed(); });
+}
+
+void EditBox::apply_style(int edit_style) {
+    if (edit_style & EditCentred) edit_->setAlignment(Qt::AlignCenter);
+    if (edit_style & EditRightAligned) edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit_->setReadOnly(edit_style & EditReadOnly);
+    if (edit_style & EditPassword) edit_->setEchoMode(QLineEdit::Password);
 }
 
 void EditBox::set_tab_order(QWidget* next, QWidget* prev) {

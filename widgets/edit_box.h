@@ -9,13 +9,22 @@
 
 class QLineEdit;
 
+// How the field behaves, combined with |. The field always scrolls its text horizontally.
+enum EditStyle : int {
+    EditAutoScroll = 0, // what the screens ask for
+    EditCentred = 1,
+    EditRightAligned = 2,
+    EditReadOnly = 4,
+    EditPassword = 8,
+};
+
 class EditBox : public SurfaceWidget {
   public:
     using ChangeHandler = std::function<void(int text_length)>;
 
     // `h` 0 means font_size + 8. The font is font_size high (+2 below 15).
     static EditBox* create(QWidget* parent, int x, int y, int w, int h, int font_size,
-                           ChangeHandler on_change);
+                           int edit_style, ChangeHandler on_change);
 
     // -1: no limit. A longer text is not cut; it beeps when the input method delivers it.
     void set_max_length(int n) { max_length_ = n; }
@@ -41,6 +50,7 @@ class EditBox : public SurfaceWidget {
 
   private:
     EditBox(QWidget* parent, int w, int h, int font_size, ChangeHandler on_change);
+    void apply_style(int edit_style);
     void focus_gained();
     void text_changed();
     bool key_pressed(QKeyEvent* key);

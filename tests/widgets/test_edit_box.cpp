@@ -17,7 +17,7 @@ class EditBoxTest : public ::testing::Test {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     QLineEdit* before = new QLineEdit(window.get());
     QLineEdit* after = new QLineEdit(window.get());
-    EditBox* box = EditBox::create(window.get(), 225, 59, 148, 23, 14,
+    EditBox* box = EditBox::create(window.get(), 225, 59, 148, 23, 14, EditAutoScroll,
                                    [this](int n) { changes.push_back(n); });
 
     void SetUp() override {
@@ -40,7 +40,7 @@ class EditBoxTest : public ::testing::Test {
 TEST_F(EditBoxTest, TheFieldSitsInsideTheFrame) {
     EXPECT_EQ(box->geometry(), QRect(225, 59, 148, 23));
     EXPECT_EQ(box->edit()->geometry(), QRect(1, 2, 145, 19));
-    EditBox* automatic = EditBox::create(window.get(), 0, 0, 100, 0, 12, nullptr);
+    EditBox* automatic = EditBox::create(window.get(), 0, 0, 100, 0, 12, EditAutoScroll, nullptr);
     EXPECT_EQ(automatic->height(), 12 + 8);
 }
 
@@ -52,7 +52,7 @@ TEST_F(EditBoxTest, TheFieldUsesTheDialogFaceInBold) {
 
 TEST_F(EditBoxTest, SmallFontsAreTwoPixelsLarger) {
     EXPECT_EQ(box->edit()->font().pixelSize(), 14 + 2);
-    EditBox* large = EditBox::create(window.get(), 0, 0, 100, 0, 15, nullptr);
+    EditBox* large = EditBox::create(window.get(), 0, 0, 100, 0, 15, EditAutoScroll, nullptr);
     EXPECT_EQ(large->edit()->font().pixelSize(), 15);
     EXPECT_TRUE(large->edit()->font().bold());
 }

@@ -11,13 +11,15 @@ namespace {
 
 void edit_boxes(Gallery& g) {
     QWidget* host = g.host(400, 120);
-    EditBox::create(host, 20, 20, 148, 23, 14, nullptr);
-    EditBox* filled = EditBox::create(host, 20, 55, 148, 23, 14, nullptr);
+    EditBox::create(host, 20, 20, 148, 23, 14, EditAutoScroll, nullptr);
+    EditBox* filled = EditBox::create(host, 20, 55, 148, 23, 14, EditAutoScroll, nullptr);
     filled->edit()->setText("moon");
-    EditBox* disabled = EditBox::create(host, 200, 20, 148, 23, 14, nullptr);
+    EditBox* disabled = EditBox::create(host, 200, 20, 148, 23, 14, EditAutoScroll, nullptr);
     disabled->edit()->setText("disabled");
     disabled->enable(false);
-    EditBox::create(host, 200, 55, 148, 0, 12, nullptr)->edit()->setText(QString::fromUtf8("つき"));
+    EditBox::create(host, 200, 55, 148, 0, 12, EditAutoScroll, nullptr)
+        ->edit()
+        ->setText(QString::fromUtf8("つき"));
     QApplication::processEvents();
     g.save("edit_box", *host);
 }
