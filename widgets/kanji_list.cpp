@@ -3,7 +3,6 @@
 #include "list_view_frame.h"
 #include "list_view_style.h"
 
-#include <QScrollBar>
 #include <QStyle>
 #include <QTreeView>
 
