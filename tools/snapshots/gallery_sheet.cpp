@@ -1,0 +1,66 @@
+#include "gallery_sheet.h"
+
+#include "drawing.h"
+#include "palette.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QThread>
+#include <algorithm>
+
+namespace {
+constexpr int kMargin = 10;
+constexpr int kLabelHeight = 16;
+constexpr int kLabelSize = 11;
+} // namespace
+
+void GallerySheet::add(const QString& label, const QImage& picture) {
+    entries_.push_back({label, picture});
+}
+
+void GallerySheet::add(const QString& label, QWidget& widget) {
+    add(label, widget.grab().toImage());
+}
+
+QImage GallerySheet::image() const {
+    int cell_w = 120, cell_h = 0;
+    for (const Entry& e : entries_) {
+        cell_w = std::max(cell_w, e.picture.width());
+        cell_h = std::max(cell_h, e.picture.height());
+    }
+    cell_w += kMargin;
+    cell_h += kLabelHeight + kMargin;
+    const int rows = (int(entries_.size()) + columns_ - 1) / columns_;
+    Surface s(kMargin + columns_ * cell_w, kMargin + rows * cell_h);
+    draw_lined_background(s, 0, 0, s.width(), s.height(), true);
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        const int x = kMargin + int(i % columns_) * cell_w;
+        const int y = kMargin + int(i / columns_) * cell_h;
+        draw_label(s, x - 2, y, entries_[i].label, kLabelSize, LabelTahoma, true);
+        const QImage& pic = entries_[i].picture;
+        s.blit(x, y + kLabelHeight, pic, 0, 0, pic.width(), pic.height());
+    }
+    return s.image();
+}
+
+void settle(int ms) {
+    QElapsedTimer t;
+    t.start();
+    do {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    } while (t.elapsed() < ms);
+}
+
+void send_mouse(QWidget* w, QEvent::Type type, QPoint pos) {
+    // Hover timers ask where the cursor is: put it there.
+    if (type == QEvent::MouseMove) QCursor::setPos(w->mapToGlobal(pos));
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
