@@ -6,11 +6,13 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 FramelessWindow::FramelessWindow(QWidget* owner, int w, int h, const QString& title,
                                  bool with_minimise)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), surface_(w, h),
-      caption_(CaptionBar::create(this, w, metrics::CaptionBarHeight, title, with_minimise)) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), surface_(w, h),
+      caption_(CaptionBar::create(this, w, metrics::CaptionBarHeight, title, with_minimise)),
+      owner_(owner) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFixedSize(w, h);
@@ -20,6 +22,15 @@ FramelessWindow::FramelessWindow(QWidget* owner, int w, int h, const QString& ti
         draw_frame();
         update(0, 0, width(), metrics::CaptionBarHeight);
     });
+    follow_owner();
+}
+
+void FramelessWindow::follow_owner() {
+    if (!owner_) return;
+    QWidget* top = owner_->window();
+    top->winId(); // both windows need their platform windows for the relation
+    winId();
+    if (QWindow* handle = windowHandle()) handle->setTransientParent(top->windowHandle());
 }
 
 FramelessWindow::~FramelessWindow() = default;

@@ -2,9 +2,14 @@
 // The base of the program's top-level windows: no system frame, owned by another window, fixed
 // size, the caption bar's title as window title, painted entirely from an off-screen surface.
 // Mouse moves, left presses and left releases go to the caption bar first.
+//
+// The owner is the window's transient parent (the window stays above it), not its parent widget:
+// an owner disabled while the window is open must not disable the window too. Whoever opens the
+// window deletes it.
 #include "caption_bar.h"
 #include "surface.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -14,6 +19,7 @@ class FramelessWindow : public QWidget {
   public:
     FramelessWindow(QWidget* owner, int w, int h, const QString& title, bool with_minimise = false);
     ~FramelessWindow() override;
+    QWidget* owner() const { return owner_; }
 
     Surface& surface() { return surface_; }
     CaptionBar& caption_bar() { return *caption_; }
@@ -37,8 +43,10 @@ class FramelessWindow : public QWidget {
 
   private:
     void draw_frame(); // the caption bar and the border over the contents
+    void follow_owner();
 
     Surface surface_;
     std::unique_ptr<CaptionBar> caption_;
     bool light_border_ = false;
+    QPointer<QWidget> owner_;
 };

@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QWindow>
 
 namespace {
 
@@ -33,10 +32,9 @@ int half_down(int d) {
 class MessageBoxWindow : public FramelessWindow {
   public:
     MessageBoxWindow(QWidget* owner, const QString& text, int kind, const MessageBoxLayout& l)
-        : FramelessWindow(nullptr, l.width, l.height, QString::fromLatin1(kTitle)), text_(text),
+        : FramelessWindow(owner, l.width, l.height, QString::fromLatin1(kTitle)), text_(text),
           kind_(kind), layout_(l) {
         caption_bar().set_hints(false);
-        follow_owner(owner);
         build_parts();
         refresh();
     }
@@ -61,19 +59,11 @@ class MessageBoxWindow : public FramelessWindow {
     void keyPressEvent(QKeyEvent*) override {} // swallowed
 
   private:
-    // Owned by `owner` for the window manager (kept above it), but not a child widget: the
-    // owner is disabled while the box is open and the box must stay enabled.
-    void follow_owner(QWidget* owner) {
-        if (!owner) return;
-        QWidget* top = owner->window();
-        winId();
-        if (QWindow* handle = windowHandle()) handle->setTransientParent(top->windowHandle());
-    }
-
     void build_parts() {
         if (layout_.check_y >= 0) {
+            // Lined from its own top: check_y is even, like the box's background lines.
             check_ =
-                CheckBox::create(this, &surface(), QString::fromLatin1(kCheckCaption), kTextLeft,
+                CheckBox::create(this, nullptr, QString::fromLatin1(kCheckCaption), kTextLeft,
                                  layout_.check_y, -1, 0, false, [this](bool on) { checked_ = on; });
         }
         if (kind_ % 10 == MessageYesNo) {
