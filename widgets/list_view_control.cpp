@@ -57,7 +57,7 @@ void ListControl::build_view(QRect view_rect) {
     view_->setSortingEnabled(false);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setAllColumnsShowFocus(true);
+    view_->setAllColumnsShowFocus(false); // the delegate outlines the current row itself
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setFrameShape(QFrame::NoFrame);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

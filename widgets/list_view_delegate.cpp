@@ -19,12 +19,26 @@ void paint_background(QPainter* painter, const QStyleOptionViewItem& option) {
     painter->fillRect(option.rect, colorref(fill));
 }
 
+// The current row of a focused list gets a thin outline across all its cells.
+void paint_focus(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) {
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    if (!view || !view->hasFocus() || view->currentIndex().row() != index.row()) return;
+    const QRect r = option.rect;
+    painter->setPen(colorref(list_style::FocusOutline));
+    painter->drawLine(r.topLeft(), r.topRight());
+    painter->drawLine(r.bottomLeft(), r.bottomRight());
+    if (index.column() == 0) painter->drawLine(r.topLeft(), r.bottomLeft());
+    if (index.column() == index.model()->columnCount() - 1)
+        painter->drawLine(r.topRight(), r.bottomRight());
+}
+
 } // namespace
 
 void ListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
     painter->save();
     paint_background(painter, option);
+    paint_focus(painter, option, index);
     QFont font = option.font;
     font.setUnderline(option.state & QStyle::State_MouseOver);
     painter->setFont(font);
