@@ -102,12 +102,16 @@ Button::Button(QWidget* parent, const QString& caption, int font_size, Callback 
     b_.hint_id = hint_id;
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus); // focus only by focus(), a right click or the Tab order
+    // The rounded face leaves its corners to whatever the parent painted there.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    surface().resize_transparent(width(), height());
     render();
 }
 
 void Button::paint(Surface& s, const ButtonBehaviour& b, const QString& caption, int font_size,
                    bool alt_style, ColorRef swatch) {
     const FaceLook look = face_look(b);
+    s.clear();
     draw_face_image(s, toolkit_image(alt_style ? image_id::ButtonAlt : image_id::ButtonNormal),
                     look.slice);
     int dx = b.state == 2 ? 1 : 0;

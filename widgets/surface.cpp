@@ -34,6 +34,15 @@ void Surface::resize(int w, int h) {
     if (drawable(image_)) image_.fill(Qt::white);
 }
 
+void Surface::resize_transparent(int w, int h) {
+    image_ = QImage(std::max(w, 0), std::max(h, 0), QImage::Format_ARGB32_Premultiplied);
+    clear();
+}
+
+void Surface::clear() {
+    if (drawable(image_)) image_.fill(image_.hasAlphaChannel() ? Qt::transparent : Qt::white);
+}
+
 std::unique_ptr<QPainter> Surface::painter(bool antialias) {
     auto p = std::make_unique<QPainter>(&image_);
     p->setRenderHint(QPainter::Antialiasing, antialias);

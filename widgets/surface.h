@@ -18,7 +18,9 @@ using ColorRef = uint32_t;
 constexpr ColorRef RGB(int r, int g, int b) {
     return ColorRef(r & 0xff) | (ColorRef(g & 0xff) << 8) | (ColorRef(b & 0xff) << 16);
 }
-inline QColor colorref(ColorRef c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
+inline QColor colorref(ColorRef c) {
+    return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
+}
 
 // A font for one drawing: the face name as the program knows it ("Tahoma", "Arial", "Verdana",
 // "Times New Roman", "MS Shell Dlg 2" or the Japanese face), mapped to an installed family.
@@ -31,38 +33,44 @@ struct FontSpec {
 };
 
 class Surface {
-public:
+  public:
     Surface() = default;
     Surface(int w, int h);
     void resize(int w, int h); // contents become white
+    // A surface with an alpha channel for controls whose face does not cover every pixel (the
+    // parent shows through): contents become fully transparent.
+    void resize_transparent(int w, int h);
+    // Transparent on a surface with an alpha channel, else white.
+    void clear();
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
 
     void fill_rect(int l, int t, int r, int b, ColorRef c);
-    void frame_rect(int l, int t, int r, int b, ColorRef c);  // one-pixel outline
+    void frame_rect(int l, int t, int r, int b, ColorRef c); // one-pixel outline
     void line(int x1, int y1, int x2, int y2, ColorRef c, int width = 1, bool antialias = false);
     void set_pixel(int x, int y, ColorRef c);
     void fill_ellipse(int l, int t, int r, int b, ColorRef fill, ColorRef outline, int width = 1);
     void rounded_rect(int l, int t, int r, int b, int ew, int eh, ColorRef fill, ColorRef outline);
     // Copies a w x h piece of `src` at (sx, sy) to (x, y); stretched to dw x dh when given.
     void blit(int x, int y, const QImage& src, int sx, int sy, int w, int h);
-    void stretch_blit(int x, int y, int dw, int dh, const QImage& src, int sx, int sy, int w, int h);
+    void stretch_blit(int x, int y, int dw, int dh, const QImage& src, int sx, int sy, int w,
+                      int h);
     void copy_from(const Surface& other, int x, int y);
 
     // Text: placed by the top-left of its cell (baseline at y + ascent).
     void text(int x, int y, const QString& s, const FontSpec& font, ColorRef c);
     // Word-wrapped in the rectangle; returns the height used.
-    int text_wrapped(int l, int t, int r, int b, const QString& s, const FontSpec& font,
-                     ColorRef c, Qt::Alignment align = Qt::AlignLeft);
+    int text_wrapped(int l, int t, int r, int b, const QString& s, const FontSpec& font, ColorRef c,
+                     Qt::Alignment align = Qt::AlignLeft);
     int text_width(const QString& s, const FontSpec& font) const;
     int line_height(const FontSpec& font) const;
 
     // A painter on the image for drawing that the helpers above do not cover.
     std::unique_ptr<QPainter> painter(bool antialias);
 
-private:
+  private:
     QImage image_;
 };
 

@@ -20,8 +20,11 @@ void GallerySheet::add(const QString& label, const QImage& picture) {
     entries_.push_back({label, picture});
 }
 
+// Grabbed from the window, so that what the parent paints under the control shows. The control
+// must be the topmost at its place.
 void GallerySheet::add(const QString& label, QWidget& widget) {
-    add(label, widget.grab().toImage());
+    QWidget* top = widget.window();
+    add(label, top->grab(QRect(widget.mapTo(top, QPoint(0, 0)), widget.size())).toImage());
 }
 
 QImage GallerySheet::image() const {
