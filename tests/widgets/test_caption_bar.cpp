@@ -169,6 +169,15 @@ TEST_F(CaptionBarWindowTest, GlyphHintsReachTheHelpPanelUnlessTurnedOff) {
     EXPECT_EQ(hints.size(), 2u);
 }
 
+TEST_F(CaptionBarWindowTest, TheMinimiseGlyphMinimisesTheMainWindow) {
+    auto bar = CaptionBar::create(window.get(), kWidth, kHeight, "Brushwise", true);
+    const QPoint glyph = bar->state().minimise_rect().center();
+    bar->mouse_down(glyph);
+    EXPECT_FALSE(bar->moving()) << "a glyph press does not move the window";
+    EXPECT_EQ(bar->mouse_up(glyph), 0);
+    QTRY_VERIFY(window->isMinimized());
+}
+
 TEST_F(CaptionBarWindowTest, ChangesReachTheOwner) {
     auto bar = CaptionBar::create(window.get(), kWidth, kHeight, "Review", false);
     int changes = 0;

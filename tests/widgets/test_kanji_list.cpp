@@ -106,6 +106,16 @@ TEST_F(KanjiListTest, DoubleClickReportsMinusThreeOrMinusOneOnEmptySpace) {
     EXPECT_EQ(list->current(), -1);
 }
 
+TEST_F(KanjiListTest, ARightClickReportsTheItemUnderThePointer) {
+    fill({"日", "月"});
+    std::vector<int> right_clicks;
+    list->set_right_click([&](int item) { right_clicks.push_back(item); });
+    QTest::mouseClick(view()->viewport(), Qt::RightButton, {}, row_centre(1));
+    QTest::mouseClick(view()->viewport(), Qt::RightButton, {}, QPoint(10, kH - 40));
+    EXPECT_THAT(right_clicks, ::testing::ElementsAre(1, -1));
+    EXPECT_TRUE(notices.empty()) << "right clicks are not selections";
+}
+
 TEST_F(KanjiListTest, MultipleSelectionIsReportedInOrder) {
     fill({"日", "月", "火", "水"});
     QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, row_centre(3));
