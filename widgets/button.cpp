@@ -187,9 +187,10 @@ void Button::hold(int ms) {
     if (ms > 0) hold_timer_.start(ms, this);
 }
 
+// Enabled first, so that the focus stays on the button instead of passing on.
 void Button::attention(bool flag) {
-    if (flag) focus();
     apply(b_.attention(flag));
+    if (flag) focus();
 }
 
 void Button::focus() {

@@ -275,6 +275,17 @@ TEST_F(ButtonControl, TabFollowsTheButtonsOwnOrder) {
     EXPECT_TRUE(d->hasFocus());
 }
 
+TEST_F(ButtonControl, AttentionEnablesAndKeepsTheFocusOnADisabledButton) {
+    Button* b = make();
+    Button* next = make();
+    b->set_tab_order(next, nullptr);
+    b->enable(false);
+    b->attention(true);
+    EXPECT_TRUE(b->hasFocus());
+    EXPECT_TRUE(b->behaviour().enabled);
+    EXPECT_EQ(b->state(), 0);
+}
+
 TEST_F(ButtonControl, DisabledButtonPassesFocusOn) {
     Button* a = make();
     Button* next = make();
