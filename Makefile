@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench test-asan data format clean
+.PHONY: deps configure build run test bench test-asan data snapshots format clean
 
 deps:
 	@scripts/install-deps
@@ -31,6 +31,10 @@ test-asan: deps
 
 data:
 	@scripts/make-data
+
+# Renders every screen and control to PNG files in build/snapshots/.
+snapshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/snapshots/snapshots $(BUILD)/snapshots
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

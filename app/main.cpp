@@ -4,7 +4,7 @@
 #include "random.h"
 #include "scores.h"
 #include "sound_player.h"
-#include "trace_channel.h"
+#include "toolkit.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,6 +12,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     install_trace_channel();
+    init_face_table();
+    register_toolkit_resources();
     SoundCuePlayer sounds;
     sounds.install();
 

@@ -1,5 +1,6 @@
 #include "surface.h"
 
+#include "cell_metrics.h"
 #include "fonts.h"
 
 #include <QFontMetrics>
@@ -137,7 +138,7 @@ void Surface::text(int x, int y, const QString& s, const FontSpec& font, ColorRe
     QFont f = make_font(font);
     p.setFont(f);
     p.setPen(colorref(c));
-    p.drawText(QPoint(x, y + QFontMetrics(f).ascent()), s);
+    p.drawText(QPoint(x, y + cell_ascent(f)), s);
 }
 
 int Surface::text_wrapped(int l, int t, int r, int b, const QString& s, const FontSpec& font,
@@ -157,7 +158,7 @@ int Surface::text_width(const QString& s, const FontSpec& font) const {
 }
 
 int Surface::line_height(const FontSpec& font) const {
-    return QFontMetrics(make_font(font)).height();
+    return cell_height(make_font(font));
 }
 
 QFont make_font(const FontSpec& spec) {

@@ -18,7 +18,7 @@ void wait_for_blink_phase(Button* b, int phase) {
 }
 
 void buttons(Gallery& g) {
-    QWidget* host = g.host(700, 360);
+    QWidget* host = g.host(700, 480);
     host->activateWindow();
     settle();
     GallerySheet sheet(3);
