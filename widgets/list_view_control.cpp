@@ -159,8 +159,8 @@ void ListControl::repaint_frame() {
     model_.colours_changed();
 }
 
-int ListControl::item_at(QEvent* event) const {
-    const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+int ListControl::item_at(const QMouseEvent* event) const {
+    const QPoint pos = event->position().toPoint();
     const QModelIndex item = view_->indexAt(pos);
     return item.isValid() ? item.row() : -1;
 }
@@ -168,25 +168,27 @@ int ListControl::item_at(QEvent* event) const {
 // Clicks are reported on release, double clicks on the second press; the release that ends a
 // double click reports nothing.
 bool ListControl::mouse_event(QEvent* event) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // The viewport sees every kind of event; only mouse events are looked at.
+    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (!mouse) return false;
     switch (event->type()) {
     case QEvent::MouseMove:
         // One click activates an item: the pointer says so over the items.
-        view_->viewport()->setCursor(item_at(event) >= 0 ? Qt::PointingHandCursor
+        view_->viewport()->setCursor(item_at(mouse) >= 0 ? Qt::PointingHandCursor
                                                          : Qt::ArrowCursor);
         break;
     case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::RightButton && on_right_click_) on_right_click_(item_at(event));
+        if (mouse->button() == Qt::RightButton && on_right_click_) on_right_click_(item_at(mouse));
         break;
     case QEvent::MouseButtonDblClick:
         if (mouse->button() != Qt::LeftButton) break;
         swallow_next_release_ = true;
-        behaviour_.double_click(item_at(event));
+        behaviour_.double_click(item_at(mouse));
         break;
     case QEvent::MouseButtonRelease:
         if (mouse->button() != Qt::LeftButton) break;
         if (std::exchange(swallow_next_release_, false)) break;
-        behaviour_.click(item_at(event));
+        behaviour_.click(item_at(mouse));
         break;
     default:
         break;

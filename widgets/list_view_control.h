@@ -59,7 +59,7 @@ class ListControl : public SurfaceWidget, protected ListViewAccess, protected Li
     void build_view(QRect view_rect);
     bool mouse_event(QEvent* event);
     bool keyboard_event(QEvent* event);
-    int item_at(QEvent* event) const;
+    int item_at(const QMouseEvent* event) const;
 
     ListItemModel model_;
     QTreeView* view_ = nullptr;
