@@ -1,9 +1,11 @@
 // The toolkit's images in dlls/ag.rcc and dlls/picmain.rcc: each holds every source rectangle
-// that its control copies, and the pieces that controls put side by side or stretch join
-// without a seam.
+// that its control copies, is transparent round the shape it draws, and the pieces that controls
+// put side by side or stretch join without a seam.
 #include "run_files.h"
 
 #include <QColor>
+#include <QPointF>
+#include <cmath>
 #include <gmock/gmock.h>
 #include <vector>
 
@@ -84,36 +86,105 @@ TEST(LibraryImages, HoldEverySourceRectangleOfTheirLayout) {
     }
 }
 
-TEST(LibraryImages, AreOpaqueSoThatCopiesCoverWhatIsBehind) {
+int alpha_at(const QImage& image, int x, int y) {
+    return qAlpha(image.pixel(x, y));
+}
+
+// The caption bar is the one image whose pieces cover their whole cell; every other piece lets
+// the background show round its shape.
+TEST(LibraryImages, OnlyTheCaptionBarIsOpaqueThroughout) {
     for (const Layout& l : layouts()) {
+        SCOPED_TRACE(l.id);
         const QImage image = library_image(l.library, l.id).convertToFormat(QImage::Format_ARGB32);
+        int see_through = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << l.id << " at " << x << "," << y;
+                see_through += alpha_at(image, x, y) < 255;
+        if (l.id == 810) {
+            EXPECT_EQ(see_through, 0);
+        } else {
+            EXPECT_GT(see_through, 0);
+        }
     }
 }
 
-// A button stretches the 14 middle columns of a slice; they must all be the same.
-TEST(ButtonFaces, MiddlesStretchWithoutASeamAndStatesLookDifferent) {
+// Round shapes: every pixel wholly outside the circle (its centre further than the radius plus
+// half a pixel's diagonal) is transparent, every pixel wholly inside is opaque, and the pixels
+// across the edge are antialiased.
+void expect_round(const QImage& image, QRect cell, QPointF centre, double inner, double outer) {
+    const double half_diagonal = std::sqrt(0.5);
+    int partial = 0;
+    for (int y = 0; y < cell.height(); ++y) {
+        for (int x = 0; x < cell.width(); ++x) {
+            const double d = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
+            const int a = alpha_at(image, cell.x() + x, cell.y() + y);
+            if (d > outer + half_diagonal) {
+                EXPECT_EQ(a, 0) << "outside at " << x << "," << y;
+            } else if (d < inner - half_diagonal) {
+                EXPECT_EQ(a, 255) << "inside at " << x << "," << y;
+            }
+            partial += a > 0 && a < 255;
+        }
+    }
+    EXPECT_GT(partial, 8) << "an antialiased edge";
+}
+
+TEST(Pictures, MessageIconsAreTheirDiscOnly) {
+    for (int id : {13465, 13466}) {
+        SCOPED_TRACE(id);
+        // A disc of radius 13.5 round (16, 16) with a one-pixel outline.
+        expect_round(library_image("picmain", id), {0, 0, 32, 32}, {16, 16}, 13.0, 14.0);
+    }
+}
+
+TEST(Pictures, BulletsAreTheirCircleOnly) {
+    const QImage bullets = library_image("picmain", 16000);
+    for (int frame = 0; frame < 4; ++frame) {
+        SCOPED_TRACE(frame);
+        // A circle of radius 7.5 round (13, 12.5) with a 1.2-pixel ring.
+        expect_round(bullets, {frame * 26, 0, 26, 25}, {13, 12.5}, 6.9, 8.1);
+    }
+}
+
+// A button copies a slice's 10-pixel caps and stretches its 14 middle columns. The straight part
+// of the face, on either side of the joins, is column for column the same, so the joins show on
+// no background; the rounded corners and the shadow row's ends are transparent.
+TEST(ButtonFaces, StraightPartIsSeamlessCornersTransparentStatesDiffer) {
+    constexpr int kFirstStraight = 6, kLastStraight = 27; // past the 4.5-pixel rounding
     for (int id : {3, 4}) {
         const QImage strip = library_image("ag", id);
         for (int slice = 0; slice < 5; ++slice) {
-            const QImage first = piece(strip, {slice * 34 + 10, 0, 1, 24});
-            for (int x = 11; x < 24; ++x)
-                EXPECT_EQ(piece(strip, {slice * 34 + x, 0, 1, 24}), first) << id << "/" << slice;
+            SCOPED_TRACE(QString("%1/%2").arg(id).arg(slice).toStdString());
+            const int sx = slice * 34;
+            const QImage first = piece(strip, {sx + kFirstStraight, 0, 1, 24});
+            for (int x = kFirstStraight + 1; x <= kLastStraight; ++x)
+                EXPECT_EQ(piece(strip, {sx + x, 0, 1, 24}), first) << x;
+            for (int y = 0; y <= 22; ++y)
+                EXPECT_EQ(alpha_at(strip, sx + 16, y), 255) << "the face itself, row " << y;
+            for (QPoint corner : {QPoint(0, 0), QPoint(33, 0), QPoint(0, 22), QPoint(33, 22),
+                                  QPoint(0, 23), QPoint(33, 23)})
+                EXPECT_EQ(alpha_at(strip, sx + corner.x(), corner.y()), 0)
+                    << corner.x() << "," << corner.y();
+            EXPECT_GT(alpha_at(strip, sx + 1, 1), 0) << "the bend is antialiased";
+            EXPECT_LT(alpha_at(strip, sx + 1, 1), 255);
             for (int other = 0; other < slice; ++other)
-                EXPECT_NE(piece(strip, {slice * 34, 0, 34, 24}),
-                          piece(strip, {other * 34, 0, 34, 24}))
-                    << id << ": slices " << other << " and " << slice;
+                EXPECT_NE(piece(strip, {sx, 0, 34, 24}), piece(strip, {other * 34, 0, 34, 24}))
+                    << "slices " << other << " and " << slice;
+        }
+        // Normal and hovered faces cast a soft shadow: a faint tint, not a white row.
+        for (int slice : {0, 1}) {
+            const int a = alpha_at(strip, slice * 34 + 16, 23);
+            EXPECT_GT(a, 0);
+            EXPECT_LT(a, 64);
         }
     }
     EXPECT_NE(library_image("ag", 3), library_image("ag", 4));
 }
 
-// A mark is ANDed into the box at (3, 2): its white leaves the box as it is, and only the white
-// inside of the box (cell columns 0..9, rows 1..10) may take ink.
+// A mark, as it shows over white, is ANDed into the box at (3, 2): only the white inside of the
+// box (cell columns 0..9, rows 1..10) may take ink; everything else is transparent.
 TEST(CheckMarks, InkOnlyInsideTheBoxAndPaleIsPaler) {
-    const QImage marks = library_image("ag", 400);
+    const QImage marks = library_image("ag", 400).convertToFormat(QImage::Format_ARGB32);
     int darkest[3] = {255, 255, 255};
     for (int cell = 0; cell < 3; ++cell) {
         for (int y = 0; y < 12; ++y) {
@@ -121,9 +192,10 @@ TEST(CheckMarks, InkOnlyInsideTheBoxAndPaleIsPaler) {
                 const QRgb c = marks.pixel(cell * 12 + x, y);
                 const bool inside = x <= 9 && y >= 1 && y <= 10;
                 if (!inside) {
-                    EXPECT_EQ(c & 0xffffff, 0xffffffu) << cell << " at " << x << "," << y;
+                    EXPECT_EQ(qAlpha(c), 0) << cell << " at " << x << "," << y;
                 }
-                darkest[cell] = std::min(darkest[cell], qGray(c));
+                const int over_white = (qGray(c) * qAlpha(c) + 255 * (255 - qAlpha(c))) / 255;
+                darkest[cell] = std::min(darkest[cell], over_white);
             }
         }
     }
@@ -158,6 +230,18 @@ TEST(SunkenCorners, MeetTheStraightBorderLines) {
                 << id << " at " << s.inner.x() << "," << s.inner.y();
         }
         EXPECT_EQ(corners.pixel(6, 6), qRgb(255, 255, 255)) << "the white inside of the box";
+        // Outside the bend, at the box's very corners, the pieces are transparent; along the
+        // bend they are antialiased.
+        for (QPoint corner : {QPoint(0, 0), QPoint(14, 0), QPoint(21, 5), QPoint(23, 5)}) {
+            EXPECT_EQ(alpha_at(corners, corner.x(), corner.y()), 0)
+                << id << " at " << corner.x() << "," << corner.y();
+        }
+        int partial = 0;
+        for (int x = 0; x < 7; ++x)
+            partial += alpha_at(corners, x, 6 - x) > 0 && alpha_at(corners, x, 6 - x) < 255;
+        for (int y = 0; y < 7; ++y)
+            partial += alpha_at(corners, 0, y) > 0 && alpha_at(corners, 0, y) < 255;
+        EXPECT_GT(partial, 0) << id;
     }
 }
 
@@ -184,9 +268,8 @@ TEST(GroupFrame, CornersContinueIntoTheEdges) {
 
 // The bar is drawn from a left piece, one stretched column and a right piece that overlap in
 // the image; its columns are alike so that the pieces join invisibly. Glyph cells (drawn at
-// row 4) and icon cells (row 5) are painted over the bar's own pixels: the disabled glyph and
-// the inactive icon over the inactive bar.
-TEST(CaptionBar, GlyphsAndIconSitOnTheBarTheyAreDrawnOn) {
+// row 4) and icon cells (row 5) are transparent round their glyph, plate or tile.
+TEST(CaptionBar, ColumnsAlikeAndGlyphsAndIconLeaveTheBarVisible) {
     const QImage bar = library_image("ag", 810);
     for (int c : {0, 9})
         for (int x = c + 2; x <= c + 6; ++x)
@@ -194,35 +277,29 @@ TEST(CaptionBar, GlyphsAndIconSitOnTheBarTheyAreDrawnOn) {
     EXPECT_NE(piece(bar, {5, 0, 1, 20}), piece(bar, {14, 0, 1, 20}));
     for (int id : {820, 840}) {
         const QImage glyphs = library_image("ag", id);
-        for (int state = 0; state < 4; ++state) {
-            const int c = state == 3 ? 9 : 0;
+        for (int state = 0; state < 4; ++state)
             for (int x : {state * 19, state * 19 + 18})
-                EXPECT_EQ(piece(glyphs, {x, 0, 1, 14}), piece(bar, {c + 5, 4, 1, 14}))
-                    << id << " state " << state << " column " << x;
-        }
+                for (int y = 0; y < 14; ++y)
+                    EXPECT_EQ(alpha_at(glyphs, x, y), 0)
+                        << id << " state " << state << " at " << x << "," << y;
         for (int state = 1; state < 4; ++state)
             EXPECT_NE(piece(glyphs, {state * 19, 0, 19, 14}), piece(glyphs, {0, 0, 19, 14}));
     }
     const QImage icon = library_image("ag", 850);
     for (int cell = 0; cell < 3; ++cell) {
-        const QRgb bar_pixel = bar.pixel(cell == 2 ? 14 : 5, 5 + 6);
-        EXPECT_NE(icon.pixel(cell * 12 + 6, 6), bar_pixel) << "cell " << cell << " shows an icon";
+        EXPECT_EQ(alpha_at(icon, cell * 12 + 6, 6), 255) << "cell " << cell << " shows its tile";
+        EXPECT_LT(alpha_at(icon, cell * 12, 0), 255) << "cell " << cell << " has round corners";
     }
     EXPECT_NE(piece(icon, {0, 0, 12, 12}), piece(icon, {12, 0, 12, 12}));
     EXPECT_NE(piece(icon, {0, 0, 12, 12}), piece(icon, {24, 0, 12, 12}));
 }
 
 TEST(Pictures, MessageIconsAndBulletsAreDistinct) {
-    const QImage question = library_image("picmain", 13465);
-    const QImage notice = library_image("picmain", 13466);
-    EXPECT_NE(question, notice);
+    EXPECT_NE(library_image("picmain", 13465), library_image("picmain", 13466));
     const QImage bullets = library_image("picmain", 16000);
-    for (int a = 0; a < 4; ++a) {
-        // The choice panel is white; a bullet frame's corners are too.
-        EXPECT_EQ(bullets.pixel(a * 26, 0) & 0xffffff, 0xffffffu);
+    for (int a = 0; a < 4; ++a)
         for (int b = 0; b < a; ++b)
             EXPECT_NE(piece(bullets, {a * 26, 0, 26, 25}), piece(bullets, {b * 26, 0, 26, 25}));
-    }
 }
 
 } // namespace

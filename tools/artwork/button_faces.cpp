@@ -1,6 +1,8 @@
 // Button faces (3 and 4): a strip 24 high of five 34-wide slices (normal, hover, pressed,
 // disabled, greyed). The button copies a slice's 10-pixel caps and stretches its 14-pixel middle,
-// so every shading runs vertically: each column of the middle is the same.
+// so every shading runs vertically: each column of the middle is the same. Outside the rounded
+// face the slices are transparent, and the shadow under the face is a translucent tint, so a
+// button sits on any background.
 #include "art_palette.h"
 #include "artwork.h"
 #include "paint_util.h"
@@ -20,7 +22,7 @@ struct FaceLook {
     QRgb outline;
     QRgb fill_top, fill_bottom;
     QRgb top_line; // the row just inside the top outline: a highlight or, pressed, a shade
-    QRgb shadow;   // the row under the face
+    QRgb shadow;   // the row under the face, as it shows on white (white: no shadow)
 };
 
 FaceLook normal_look(int slice) {
@@ -54,7 +56,7 @@ FaceLook alternative_look(int slice) {
 }
 
 void paint_slice(QImage& strip, int slice, const FaceLook& look) {
-    QImage face = filled(kSliceWidth, kHeight, kWhite);
+    QImage face = transparent(kSliceWidth, kHeight);
     QPainter p;
     begin_smooth(p, face);
     const QPainterPath body = pixel_rounded_rect(0, 0, kSliceWidth - 1, kBodyBottom, kRadius);
@@ -66,7 +68,7 @@ void paint_slice(QImage& strip, int slice, const FaceLook& look) {
     p.drawLine(QPointF(3.5, 1.5), QPointF(kSliceWidth - 3.5, 1.5));
     p.setPen(QPen(QColor::fromRgb(look.outline), 1));
     p.drawPath(body);
-    p.setPen(QPen(QColor::fromRgb(look.shadow), 1));
+    p.setPen(QPen(QColor::fromRgba(tint_over_white(look.shadow)), 1));
     p.drawLine(QPointF(3.5, kHeight - 0.5), QPointF(kSliceWidth - 3.5, kHeight - 0.5));
     p.end();
     QPainter out(&strip);
@@ -76,7 +78,7 @@ void paint_slice(QImage& strip, int slice, const FaceLook& look) {
 } // namespace
 
 QImage button_faces(bool alternative) {
-    QImage strip = filled(kSliceWidth * kSlices, kHeight, kWhite);
+    QImage strip = transparent(kSliceWidth * kSlices, kHeight);
     for (int slice = 0; slice < kSlices; ++slice)
         paint_slice(strip, slice, alternative ? alternative_look(slice) : normal_look(slice));
     return strip;

@@ -3,8 +3,8 @@
 // the bar is the same, so the stretched bar is seamless. 820 (close) and 840 (minimise) are
 // four 19 x 14 cells (normal, hovered, pressed, disabled) drawn at row 4 of the bar; 850 is the
 // 12 x 12 window icon in three cells (normal, hovered or pressed, inactive) drawn at row 5. The
-// cells are painted over the very pixels of the bar they land on: the disabled glyph and the
-// inactive icon over the inactive bar, the others over the active one.
+// glyph and icon cells are transparent round their glyph, plate or tile, so the bar shows
+// through them.
 #include "art_palette.h"
 #include "artwork.h"
 #include "brush.h"
@@ -15,8 +15,8 @@ namespace {
 
 constexpr int kBarHeight = 20;
 constexpr int kBarColumn = 9;
-constexpr int kGlyphW = 19, kGlyphH = 14, kGlyphRow = 4;
-constexpr int kIconCell = 12, kIconRow = 5;
+constexpr int kGlyphW = 19, kGlyphH = 14;
+constexpr int kIconCell = 12;
 
 QRgb bar_pixel(bool active, int row) {
     if (row == kBarHeight - 1) return active ? qRgb(196, 206, 232) : qRgb(226, 226, 228);
@@ -24,7 +24,7 @@ QRgb bar_pixel(bool active, int row) {
     return active ? mix(qRgb(226, 234, 252), kWhite, t) : mix(qRgb(244, 244, 246), kWhite, t);
 }
 
-// An opaque cell showing the bar's rows from `first_row` on.
+// An opaque piece of the bar showing its rows from `first_row` on.
 QImage bar_cell(int w, int h, int first_row, bool active) {
     QImage cell(w, h, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < h; ++y)
@@ -54,10 +54,10 @@ void paint_dash(QPainter& p, QRgb colour) {
 }
 
 QImage glyph_strip(GlyphPainter glyph) {
-    QImage strip(kGlyphW * 4, kGlyphH, QImage::Format_ARGB32_Premultiplied);
+    QImage strip = transparent(kGlyphW * 4, kGlyphH);
     const QRgb colours[] = {kGlyph, kMediumBlue, kNavy, kGlyphPale};
     for (int state = 0; state < 4; ++state) {
-        QImage cell = bar_cell(kGlyphW, kGlyphH, kGlyphRow, state != 3);
+        QImage cell = transparent(kGlyphW, kGlyphH);
         QPainter p;
         begin_smooth(p, cell);
         if (state == 1 || state == 2) paint_plate(p, state == 2);
@@ -97,10 +97,10 @@ QImage caption_minimise() {
 }
 
 QImage caption_icon() {
-    QImage strip(kIconCell * 3, kIconCell, QImage::Format_ARGB32_Premultiplied);
+    QImage strip = transparent(kIconCell * 3, kIconCell);
     const QRgb tiles[] = {kNavy, qRgb(24, 64, 224), qRgb(200, 202, 212)};
     for (int cell = 0; cell < 3; ++cell) {
-        QImage icon = bar_cell(kIconCell, kIconCell, kIconRow, cell != 2);
+        QImage icon = transparent(kIconCell, kIconCell);
         paint_icon(icon, tiles[cell]);
         QPainter(&strip).drawImage(cell * kIconCell, 0, icon);
     }

@@ -1,5 +1,6 @@
-// Check marks (400): three 12 x 12 cells (normal, hovered, pale). The check box combines a cell
-// with its white box by a bitwise AND, so everything but the tick stays pure white. A cell lands
+// Check marks (400): three 12 x 12 cells (normal, hovered, pale), transparent but for the tick.
+// The check box combines a cell, as it shows over white, with its white box by a bitwise AND, so
+// everything but the tick leaves the box as it is. A cell lands
 // at (3, 2) of the box, whose white inside is cell columns 0..9 and rows 1..10; the tick keeps
 // within it.
 #include "art_palette.h"
@@ -27,7 +28,7 @@ void paint_tick(QImage& image, int cell, QRgb colour) {
 } // namespace
 
 QImage check_marks() {
-    QImage image = filled(kCell * 3, kCell, kWhite);
+    QImage image = transparent(kCell * 3, kCell);
     for (int cell = 0; cell < 3; ++cell)
         paint_tick(image, cell, kMarkColours[cell]);
     return image;

@@ -1,5 +1,5 @@
 // The row bullets of the multiple-choice exercises (16000): four 26 x 25 frames side by side,
-// on the white choice panel: no row hovered (x 0), another row hovered (x 26), this row hovered
+// transparent round the bullet: no row hovered (x 0), another row hovered (x 26), this row hovered
 // (x 52), the question answered (x 78).
 #include "art_palette.h"
 #include "artwork.h"
@@ -52,7 +52,7 @@ void paint_bullet(QPainter& p, const BulletLook& look, bool hovered) {
 } // namespace
 
 QImage choice_bullets() {
-    QImage strip = filled(kFrameW * 4, kFrameH, kWhite);
+    QImage strip = transparent(kFrameW * 4, kFrameH);
     QPainter p;
     begin_smooth(p, strip);
     for (int frame = 0; frame < 4; ++frame) {

@@ -2,8 +2,8 @@
 // 13 x 13 corners at y 0, 14, 28, 42 (top-left, top-right, bottom-left, bottom-right), and at
 // y 56 a 1 x 3 column that is stretched into the top and bottom edges and, 3 to the right, a
 // 3 x 2 piece that is repeated down the left and right edges. The frame line runs one pixel in
-// from the window's edge on every side, over the lined panel background, whose line rows the
-// pieces carry (even rows, as the frame's corners and edges fall on even rows of the panel).
+// from the window's edge on every side. Everything but the line is transparent, so the pieces
+// show the frame's lined background whatever rows they land on.
 #include "art_palette.h"
 #include "artwork.h"
 #include "paint_util.h"
@@ -22,16 +22,9 @@ QRgb frame_line(bool active) {
     return active ? qRgb(172, 182, 214) : qRgb(224, 224, 228);
 }
 
-void paint_lined(QImage& image, QRect area, bool active) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            image.setPixel(x, y, lined_pixel(active, y - area.top()));
-}
-
 // One corner: the line along row 1 and column 1 of a top-left corner, mirrored for the others.
 void paint_corner(QImage& image, int x, int y, bool right, bool bottom, bool active) {
-    QImage piece(kCorner, kCorner, QImage::Format_ARGB32_Premultiplied);
-    paint_lined(piece, piece.rect(), active);
+    QImage piece = transparent(kCorner, kCorner);
     QPainter p;
     begin_smooth(p, piece);
     p.translate(right ? kCorner : 0, bottom ? kCorner : 0);
@@ -53,22 +46,17 @@ void paint_column(QImage& image, int c, bool active) {
     paint_corner(image, c, 14, true, false, active);
     paint_corner(image, c, 28, false, true, active);
     paint_corner(image, c, 42, true, true, active);
-    // The horizontal edge: background row, frame line, background row.
-    paint_lined(image, QRect(c, kEdgeRow, 1, 3), active);
+    // The horizontal edge has the frame line in its middle row, the vertical edge in its middle
+    // column.
     image.setPixel(c, kEdgeRow + 1, frame_line(active));
-    // The vertical edge, two rows at a time: a white panel row, then a line row (the pieces
-    // start on odd panel rows), with the frame line in the middle column.
-    for (int x = c + 3; x < c + 6; ++x) {
-        const bool line = x == c + 4;
-        image.setPixel(x, kEdgeRow, line ? frame_line(active) : kWhite);
-        image.setPixel(x, kEdgeRow + 1, line ? frame_line(active) : lined_pixel(active, 0));
-    }
+    image.setPixel(c + 4, kEdgeRow, frame_line(active));
+    image.setPixel(c + 4, kEdgeRow + 1, frame_line(active));
 }
 
 } // namespace
 
 QImage group_frame() {
-    QImage image = filled(kWidth, kHeight, kWhite);
+    QImage image = transparent(kWidth, kHeight);
     paint_column(image, 0, true);
     paint_column(image, kColumnStep, false);
     return image;

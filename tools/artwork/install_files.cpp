@@ -40,8 +40,9 @@ bool write_libraries(const QDir& dir) {
     std::map<QString, QString> qrc; // library -> its <file> lines
     for (const LibraryImage& li : library_images()) {
         const QString name = QString::number(li.id) + ".png";
-        const QImage opaque = li.image.convertToFormat(QImage::Format_RGB32);
-        if (!dir.mkpath(li.library) || !save_png(opaque, dir.filePath(li.library + "/" + name)))
+        // With their alpha: the pieces are transparent round their shapes.
+        const QImage image = li.image.convertToFormat(QImage::Format_ARGB32);
+        if (!dir.mkpath(li.library) || !save_png(image, dir.filePath(li.library + "/" + name)))
             return false;
         qrc[li.library] += QString("    <file alias=\"%1\">%2/%1</file>\n").arg(name, li.library);
     }

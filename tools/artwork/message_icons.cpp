@@ -1,6 +1,6 @@
 // The message box's icons (13465 for Yes/No questions, 13466 for the other boxes), 32 x 32.
-// They sit at (20, 34) on the box's lined background, whose line rows they carry (the box's
-// lines fall on even rows from its top, and 34 is even).
+// They sit at (20, 34) on the box's lined background, which shows round the disc: outside it the
+// icons are transparent.
 #include "art_palette.h"
 #include "artwork.h"
 #include "paint_util.h"
@@ -12,14 +12,6 @@ namespace art {
 namespace {
 
 constexpr int kSize = 32;
-
-QImage lined_tile() {
-    QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x)
-            image.setPixel(x, y, lined_pixel(true, y));
-    return image;
-}
 
 void paint_disc(QPainter& p, QRgb light, QRgb deep) {
     const QPointF centre(16, 16);
@@ -49,7 +41,7 @@ void paint_sign(QPainter& p, const QString& sign, double size) {
 }
 
 QImage icon(const QString& sign, double size, QRgb light, QRgb deep) {
-    QImage image = lined_tile();
+    QImage image = transparent(kSize, kSize);
     QPainter p;
     begin_smooth(p, image);
     paint_disc(p, light, deep);

@@ -12,6 +12,17 @@ QRgb mix(QRgb a, QRgb b, double t) {
                  channel(qBlue(a), qBlue(b)), channel(qAlpha(a), qAlpha(b)));
 }
 
+QRgb tint_over_white(QRgb seen) {
+    const int darkest = std::min({qRed(seen), qGreen(seen), qBlue(seen)});
+    const int alpha = 255 - darkest;
+    if (alpha == 0) return qRgba(0, 0, 0, 0);
+    // over white: c * alpha + 255 * (255 - alpha) = seen * 255, per channel
+    auto channel = [alpha](int s) {
+        return std::clamp(int(std::lround(255.0 - (255.0 - s) * 255.0 / alpha)), 0, 255);
+    };
+    return qRgba(channel(qRed(seen)), channel(qGreen(seen)), channel(qBlue(seen)), alpha);
+}
+
 QImage filled(int w, int h, QRgb colour) {
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor::fromRgba(colour));

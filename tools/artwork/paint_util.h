@@ -10,6 +10,10 @@ namespace art {
 // A colour between a (t = 0) and b (t = 1).
 QRgb mix(QRgb a, QRgb b, double t);
 
+// The most transparent colour (not premultiplied) that shows as `seen` when drawn over white: a
+// tint that darkens whatever background it lands on as `seen` darkens white.
+QRgb tint_over_white(QRgb seen);
+
 // An opaque image filled with one colour.
 QImage filled(int w, int h, QRgb colour);
 // A transparent image.

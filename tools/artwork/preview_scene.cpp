@@ -102,20 +102,19 @@ void group_box(QPainter& p, int x, int y, int w, int h, bool active, const QStri
     p.drawText(x + 16, y + 1 + p.fontMetrics().ascent(), title);
 }
 
+// The straight sides run between the corner pieces only, and the white inside stays within the
+// borders: the pieces are transparent outside their bend, so nothing may be under them there.
 void sunken_box(QPainter& p, int x, int y, int w, int h, int variant) {
     Crisp crisp(p);
-    p.fillRect(QRect(x, y, w, h), Qt::white);
-    const int outer[] = {kSunkenOuter.top, kSunkenOuter.right, kSunkenOuter.bottom,
-                         kSunkenOuter.left};
-    const int inner[] = {kSunkenInner.top, kSunkenInner.right, kSunkenInner.bottom,
-                         kSunkenInner.left};
+    p.fillRect(QRect(x + 2, y + 2, w - 4, h - 4), Qt::white);
+    const SideGreys rings[] = {kSunkenOuter, kSunkenInner};
     for (int ring = 0; ring < 2; ++ring) {
-        const int l = x + ring, t = y + ring, r = x + w - 1 - ring, b = y + h - 1 - ring;
-        const int* g = ring == 0 ? outer : inner;
-        p.setPen(QColor::fromRgb(grey(g[0]))), p.drawLine(l, t, r, t);
-        p.setPen(QColor::fromRgb(grey(g[1]))), p.drawLine(r, t, r, b);
-        p.setPen(QColor::fromRgb(grey(g[2]))), p.drawLine(r, b, l, b);
-        p.setPen(QColor::fromRgb(grey(g[3]))), p.drawLine(l, b, l, t);
+        const SideGreys& g = rings[ring];
+        const int r = x + w - 1 - ring, b = y + h - 1 - ring;
+        p.fillRect(QRect(x + 7, y + ring, w - 14, 1), QColor::fromRgb(grey(g.top)));
+        p.fillRect(QRect(r, y + 6, 1, h - 12), QColor::fromRgb(grey(g.right)));
+        p.fillRect(QRect(x + 6, b, w - 12, 1), QColor::fromRgb(grey(g.bottom)));
+        p.fillRect(QRect(x + ring, y + 7, 1, h - 13), QColor::fromRgb(grey(g.left)));
     }
     const QImage c = sunken_corners(variant);
     p.drawImage(QPoint(x, y), c, QRect(0, 0, 7, 7));
@@ -132,8 +131,11 @@ void check_box(QPainter& p, int x, int y, int cell, bool hovered, const QString&
     p.setPen(QColor::fromRgb(hovered ? kLabelGrey : from_colorref(0xdedede)));
     p.drawPolyline(
         QPolygon({QPoint(x + 13, y + 3), QPoint(x + 13, y + 13), QPoint(x + 2, y + 13)}));
+    // The mark as it shows over white, ANDed into the box.
+    QImage mark = filled(12, 12, kWhite);
+    QPainter(&mark).drawImage(0, 0, check_marks(), cell * 12, 0, 12, 12);
     p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    p.drawImage(QPoint(x + 3, y + 2), check_marks(), QRect(cell * 12, 0, 12, 12));
+    p.drawImage(QPoint(x + 3, y + 2), mark);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setFont(ui_font(12, false));
     p.setPen(QColor::fromRgb(hovered ? kMediumBlue : kNavy));
@@ -165,7 +167,7 @@ QImage preview_scene() {
     check_box(p, 26, 112, 0, false, "Show Kanji Meanings");
     check_box(p, 26, 132, 1, true, "Automatically progress");
     sunken_box(p, 224, 98, 120, 70, 0);
-    group_box(p, 12, 220, 200, 72, false, "Inactive");
+    group_box(p, 12, 220, 200, 71, false, "Inactive"); // an odd height: other row parity
     check_box(p, 26, 244, 2, false, "Pale mark");
     sunken_box(p, 224, 226, 120, 70, 1);
     p.drawImage(QPoint(230, 236), question_icon());

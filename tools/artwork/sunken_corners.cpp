@@ -2,12 +2,15 @@
 // top-right 7 x 6 at (8, 0), bottom-right 6 x 6 at (16, 0), bottom-left 6 x 6 at (23, 0). Each
 // rounds off the box's two border lines, whose greys differ per side, and blends the two sides'
 // greys round the bend; where a piece meets the straight border its pixels are the border's own.
+// Outside the rounded box the pieces are transparent, with partial alpha along the bend; inside
+// they are the box's white.
 #include "art_palette.h"
 #include "artwork.h"
 #include "paint_util.h"
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace art {
 namespace {
@@ -25,10 +28,10 @@ constexpr Corner kCorners[] = {{0, 7, 7, false, false},
                                {16, 6, 6, true, true},
                                {23, 6, 6, false, true}};
 
-// The grey of one sample at (u, v), measured inwards from the box's corner; `horizontal` and
-// `vertical` are the greys of the two sides that meet there.
-double sample_grey(double u, double v, double radius, const int (&horizontal)[2],
-                   const int (&vertical)[2]) {
+// The grey of one sample at (u, v), measured inwards from the box's corner, or nothing outside
+// the box; `horizontal` and `vertical` are the greys of the two sides that meet there.
+std::optional<double> sample_grey(double u, double v, double radius, const int (&horizontal)[2],
+                                  const int (&vertical)[2]) {
     double depth, along; // depth into the border; 1 on the horizontal side, 0 on the vertical
     if (u < radius && v < radius) {
         const double du = radius - u, dv = radius - v;
@@ -38,7 +41,8 @@ double sample_grey(double u, double v, double radius, const int (&horizontal)[2]
         depth = std::min(u, v);
         along = v < u ? 1.0 : 0.0;
     }
-    if (depth < 0 || depth >= 2) return 255; // outside the box, or its white inside
+    if (depth < 0) return std::nullopt;
+    if (depth >= 2) return 255; // the box's white inside
     const int line = depth < 1 ? 0 : 1;
     return vertical[line] + (horizontal[line] - vertical[line]) * along;
 }
@@ -51,15 +55,20 @@ void paint_corner(QImage& image, const Corner& c, double radius) {
     for (int row = 0; row < c.h; ++row) {
         for (int col = 0; col < c.w; ++col) {
             double sum = 0;
+            int inside = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
                     const double x = col + (sx + 0.5) / kSamples, y = row + (sy + 0.5) / kSamples;
                     const double u = c.right ? c.w - x : x, v = c.bottom ? c.h - y : y;
-                    sum +=
+                    const std::optional<double> g =
                         sample_grey(u, v, radius, c.bottom ? bottom : top, c.right ? right : left);
+                    if (g) sum += *g, ++inside;
                 }
             }
-            image.setPixel(c.x + col, row, grey(int(std::lround(sum / (kSamples * kSamples)))));
+            if (inside == 0) continue;
+            const int level = int(std::lround(sum / inside));
+            const int alpha = int(std::lround(255.0 * inside / (kSamples * kSamples)));
+            image.setPixel(c.x + col, row, qPremultiply(qRgba(level, level, level, alpha)));
         }
     }
 }
@@ -67,7 +76,7 @@ void paint_corner(QImage& image, const Corner& c, double radius) {
 } // namespace
 
 QImage sunken_corners(int variant) {
-    QImage image = filled(kWidth, kHeight, kWhite);
+    QImage image = transparent(kWidth, kHeight);
     const double radius = variant == 0 ? 5.0 : 3.5; // variant 0 is the softer of the two
     for (const Corner& c : kCorners)
         paint_corner(image, c, radius);
