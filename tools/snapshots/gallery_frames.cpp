@@ -9,14 +9,15 @@
 
 namespace {
 
-// The frame image's corners carry the panel's line rows for corners on even rows, so the frames
-// get odd heights (the bottom corners start at h - 13), like the exercise counter's 51.
+// The frame's pieces are transparent round the frame line, so the bottom corners (at h - 13)
+// meet the panel's line rows at either parity: the frames come in odd heights, like the exercise
+// counter's 51, and in even ones.
 void frames(Gallery& g) {
     QWidget* host = g.host(520, 420);
     GroupFrame::create(host, 10, 10, 240, 91, QStringLiteral("List Management"));
-    GroupFrame::create(host, 270, 10, 240, 91, QStringLiteral("List Management"))
+    GroupFrame::create(host, 270, 10, 240, 90, QStringLiteral("List Management"))
         ->set_active(false);
-    GroupFrame::create(host, 10, 110, 240, 51, {});
+    GroupFrame::create(host, 10, 110, 240, 50, {});
     GroupFrame::create(host, 270, 110, 240, 51, {})->set_active(false);
     const auto contents = [](Surface& s) {
         draw_label(s, 14, 30, QStringLiteral("Kanji in list: 10"), 12, LabelTahomaBold, true);
