@@ -16,13 +16,19 @@ ColorRef grey(int level) {
     return RGB(level, level, level);
 }
 
-// One rectangle outline drawn as a path top, right, bottom, left, each side in its own grey;
-// each side leaves out its end point, which the next side starts from.
-void graded_outline(Surface& s, int l, int t, int r, int b, const int greys[4]) {
-    s.fill_rect(l, t, r, t + 1, grey(greys[0]));         // (l, t) .. (r - 1, t)
-    s.fill_rect(r, t, r + 1, b, grey(greys[1]));         // (r, t) .. (r, b - 1)
-    s.fill_rect(l + 1, b, r + 1, b + 1, grey(greys[2])); // (r, b) .. (l + 1, b)
-    s.fill_rect(l, t + 1, l + 1, b + 1, grey(greys[3])); // (l, b) .. (l, t + 1)
+// The straight parts of the two graded lines, each side in its own grey. The sides stop where
+// the corner pieces begin: the pieces carry the bends and are transparent outside them, so the
+// background shows round the box.
+void graded_sides(Surface& s, int x, int y, int w, int h) {
+    const int r = x + w, b = y + h;
+    s.fill_rect(x + 7, y, r - 7, y + 1, grey(kOuterGreys[0])); // top
+    s.fill_rect(x + 7, y + 1, r - 7, y + 2, grey(kInnerGreys[0]));
+    s.fill_rect(r - 1, y + 6, r, b - 6, grey(kOuterGreys[1])); // right
+    s.fill_rect(r - 2, y + 6, r - 1, b - 6, grey(kInnerGreys[1]));
+    s.fill_rect(x + 6, b - 1, r - 6, b, grey(kOuterGreys[2])); // bottom
+    s.fill_rect(x + 6, b - 2, r - 6, b - 1, grey(kInnerGreys[2]));
+    s.fill_rect(x, y + 7, x + 1, b - 6, grey(kOuterGreys[3])); // left
+    s.fill_rect(x + 1, y + 7, x + 2, b - 6, grey(kInnerGreys[3]));
 }
 
 } // namespace
@@ -82,8 +88,7 @@ void draw_window_border(Surface& s, bool light) {
 }
 
 void draw_sunken_box(Surface& s, int x, int y, int w, int h, int variant) {
-    graded_outline(s, x, y, x + w - 1, y + h - 1, kOuterGreys);
-    graded_outline(s, x + 1, y + 1, x + w - 2, y + h - 2, kInnerGreys);
+    graded_sides(s, x, y, w, h);
     const QImage& corners =
         toolkit_image(variant == 0 ? image_id::SunkenCorners0 : image_id::SunkenCorners1);
     s.blit(x, y, corners, 0, 0, 7, 7);
@@ -93,7 +98,7 @@ void draw_sunken_box(Surface& s, int x, int y, int w, int h, int variant) {
 }
 
 void fill_sunken_box(Surface& s, int x, int y, int w, int h, int variant) {
-    s.fill_rect(x, y, x + w, y + h, palette::White);
+    s.fill_rect(x + 2, y + 2, x + w - 2, y + h - 2, palette::White); // inside the border
     draw_sunken_box(s, x, y, w, h, variant);
 }
 

@@ -14,7 +14,11 @@ TextDisplay* TextDisplay::create(QWidget* parent, int x, int y, int w, int h, co
 }
 
 TextDisplay::TextDisplay(QWidget* parent, const TextDisplayGeometry& g, const QString& text)
-    : SurfaceWidget(parent, g.w, g.h), geometry_(g), text_(text) {}
+    : SurfaceWidget(parent, g.w, g.h), geometry_(g), text_(text) {
+    // The box's rounded corners leave the parent's background showing.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    surface().resize_transparent(g.w, g.h);
+}
 
 void TextDisplay::set_text(const QString& text) {
     text_ = text;
@@ -28,6 +32,9 @@ std::vector<PlacedText> TextDisplay::layout() const {
 }
 
 void TextDisplay::render() {
+    surface().clear();
     fill_sunken_box(surface(), 0, 0, geometry_.w, geometry_.h, 1);
     draw_placed(surface(), layout());
+    // The second of two lines reaches the bottom edge: the border goes back over the text.
+    draw_sunken_box(surface(), 0, 0, geometry_.w, geometry_.h, 1);
 }
