@@ -161,13 +161,13 @@ int Surface::line_height(const FontSpec& font) const {
     return cell_height(make_font(font));
 }
 
-QFont make_font(const FontSpec& spec) {
-    QFont f(installed_family(spec.face));
+QFont make_font(const FontSpec& desc) {
+    QFont f(installed_family(desc.face));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(std::max(spec.height, 1));
-    f.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    f.setItalic(spec.italic);
-    f.setUnderline(spec.underline);
+    f.setPixelSize(std::max(desc.height, 1));
+    f.setWeight(desc.bold ? QFont::Bold : QFont::Normal);
+    f.setItalic(desc.italic);
+    f.setUnderline(desc.underline);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }

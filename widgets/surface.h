@@ -75,4 +75,4 @@ class Surface {
 };
 
 // The installed font for a face name of the program (the face-name table).
-QFont make_font(const FontSpec& spec);
+QFont make_font(const FontSpec& desc);
