@@ -141,8 +141,24 @@ QWidget* open_message_box() {
     return current_box();
 }
 
+namespace {
+
+// What a ticked "Do not show this warning again." remembers in the slot: 1 answers Yes, 2 answers
+// No. A box closed without an answer remembers nothing, so the question comes back.
+constexpr int kRememberYes = 1;
+constexpr int kRememberNo = 2;
+
+void remember_answer(int memory_slot, int result) {
+    if (result == MessageYes) set_option_slot(memory_slot, kRememberYes);
+    if (result == MessageNo) set_option_slot(memory_slot, kRememberNo);
+}
+
+} // namespace
+
 int show_message_box(QWidget* owner, const QString& text, int kind, int memory_slot) {
-    if (memory_slot != -1 && get_option_slot(memory_slot) == 1) return MessageYes;
+    const int remembered = memory_slot != -1 ? get_option_slot(memory_slot) : 0;
+    if (remembered == kRememberYes) return MessageYes;
+    if (remembered == kRememberNo) return MessageNo;
     PlaySoundCue(CueWrong);
     QPointer<QWidget> disabled = owner;
     if (owner) owner->setEnabled(false);
@@ -163,7 +179,7 @@ int show_message_box(QWidget* owner, const QString& text, int kind, int memory_s
     box->hide();
     box.reset();
     if (checked) {
-        set_option_slot(memory_slot, 1);
+        remember_answer(memory_slot, result);
         result += MessageTicked;
     }
     return result;

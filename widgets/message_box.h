@@ -24,8 +24,9 @@ enum MessageBoxResult : int {
 };
 
 // Asks and waits for the answer; the owner is disabled meanwhile while every other window keeps
-// painting and timers keep running. When option slot `memory_slot` holds 1, answers 2 at once
-// without showing anything; -1 remembers nothing.
+// painting and timers keep running. A ticked check box remembers the answer in option slot
+// `memory_slot`: when the slot holds 1 the box answers Yes (2) at once without showing anything,
+// when it holds 2 it answers No (1); -1 remembers nothing.
 int show_message_box(QWidget* owner, const QString& text, int kind, int memory_slot);
 
 // The size and the positions of the parts of a box, from its text and kind.

@@ -112,23 +112,30 @@ TEST_F(MessageBoxTest, OwnerIsDisabledOnlyWhileTheBoxIsOpen) {
     EXPECT_EQ(open_message_box(), nullptr);
 }
 
-TEST_F(MessageBoxTest, TickAndNoReturns11AndIsRememberedForNextTime) {
-    when_open([](QWidget* box) {
-        CheckBox* check = box->findChild<CheckBox*>();
-        ASSERT_NE(check, nullptr);
-        click(check);
-        click(button(box, " No "));
-    });
-    EXPECT_EQ(
-        show_message_box(&owner, "Mark as completed?", MessageYesNoWithCheck, OptRememberCompleted),
-        MessageNo + MessageTicked);
-    EXPECT_EQ(get_option_slot(OptRememberCompleted), 1);
-
-    cues.clear();
-    EXPECT_EQ(
-        show_message_box(&owner, "Mark as completed?", MessageYesNoWithCheck, OptRememberCompleted),
-        MessageYes);
-    EXPECT_TRUE(cues.empty()) << "a remembered answer shows and sounds nothing";
+TEST_F(MessageBoxTest, ATickedAnswerIsTheOneGivenFromThenOn) {
+    for (const int answer : {MessageNo, MessageYes}) {
+        set_option_slot(OptRememberCompleted, 0);
+        const char* caption = answer == MessageYes ? " Yes " : " No ";
+        when_open([caption](QWidget* box) {
+            CheckBox* check = box->findChild<CheckBox*>();
+            ASSERT_NE(check, nullptr);
+            click(check);
+            click(button(box, caption));
+        });
+        EXPECT_EQ(show_message_box(&owner, "Mark as completed?", MessageYesNoWithCheck,
+                                   OptRememberCompleted),
+                  answer + MessageTicked);
+        cues.clear();
+        // Answered from the slot: no box opens (one would wait, as nothing answers it here).
+        EXPECT_EQ(show_message_box(&owner, "Mark as completed?", MessageYesNoWithCheck,
+                                   OptRememberCompleted),
+                  answer);
+        EXPECT_TRUE(cues.empty()) << "a remembered answer shows and sounds nothing";
+    }
+    // A slot written with 1 by an earlier version still answers Yes.
+    set_option_slot(OptRememberAlreadyListed, 1);
+    EXPECT_EQ(show_message_box(&owner, "Listed.", MessageYesNoWithCheck, OptRememberAlreadyListed),
+              MessageYes);
 }
 
 TEST_F(MessageBoxTest, CloseGlyphAnswersZeroPlusTheTick) {
@@ -144,6 +151,7 @@ TEST_F(MessageBoxTest, CloseGlyphAnswersZeroPlusTheTick) {
     });
     EXPECT_EQ(show_message_box(&owner, "Listed.", MessageOkWithCheck, OptRememberAlreadyListed),
               MessageClosed + MessageTicked);
+    EXPECT_EQ(get_option_slot(OptRememberAlreadyListed), 0) << "closing is no answer to remember";
 }
 
 TEST_F(MessageBoxTest, EnterOnTheFocusedFirstButtonAnswersYes) {
