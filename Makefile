@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench test-asan data snapshots format clean
+.PHONY: deps configure build run test bench test-asan data snapshots fuzz format clean
 
 deps:
 	@scripts/install-deps
@@ -31,6 +31,10 @@ test-asan: deps
 
 data:
 	@scripts/make-data
+
+# Fuzzes the study data readers for a minute (clang and libFuzzer).
+fuzz:
+	@scripts/fuzz 60
 
 # Renders every screen and control to PNG files in build/snapshots/.
 snapshots: build
