@@ -27,6 +27,11 @@ inline std::optional<int32_t> i32_at(std::span<const uint8_t> data, size_t offse
     return static_cast<int32_t>(*v);
 }
 
+inline void put_u16(std::vector<uint8_t>& out, uint16_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+
 inline void put_u32(std::vector<uint8_t>& out, uint32_t v) {
     uint8_t b[4];
     std::memcpy(b, &v, 4);

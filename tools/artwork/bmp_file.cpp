@@ -1,16 +1,12 @@
 #include "bmp_file.h"
 
+#include "bytes.h"
+
 namespace art {
 namespace {
 
-void put_u16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-void put_u32(std::vector<uint8_t>& out, uint32_t v) {
-    put_u16(out, v & 0xffff);
-    put_u16(out, v >> 16);
-}
+using bytes::put_u16;
+using bytes::put_u32;
 
 constexpr uint32_t kHeaderBytes = 14 + 40;
 

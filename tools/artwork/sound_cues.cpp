@@ -2,6 +2,8 @@
 // attack, an exponential decay and a gentle fade at the very end, so that no cue clicks.
 #include "sound_cues.h"
 
+#include "bytes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -60,14 +62,8 @@ std::vector<Note> notes_of(int n) {
     }
 }
 
-void put_u16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-void put_u32(std::vector<uint8_t>& out, uint32_t v) {
-    put_u16(out, v & 0xffff);
-    put_u16(out, v >> 16);
-}
+using bytes::put_u16;
+using bytes::put_u32;
 void put_tag(std::vector<uint8_t>& out, const char* tag) {
     for (int i = 0; i < 4; ++i)
         out.push_back(uint8_t(tag[i]));
