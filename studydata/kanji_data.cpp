@@ -35,20 +35,17 @@ std::FILE* open_kanji_file() {
     return kanjiFile.file;
 }
 
-// Reads exactly `n` bytes at `offset`; false when the file cannot deliver them all.
-bool read_at(int64_t offset, void* out, size_t n) {
-    std::FILE* f = open_kanji_file();
-    if (!f || offset < 0 || offset > kanjiFile.size) return false;
-    if (fseeko(f, offset, SEEK_SET) != 0) return false;
-    return std::fread(out, 1, n, f) == n;
-}
-
-// Like read_at, but keeps what a short read delivered.
+// Reads up to `n` bytes at `offset`; returns how many arrived.
 size_t read_some_at(int64_t offset, void* out, size_t n) {
     std::FILE* f = open_kanji_file();
     if (!f || offset < 0 || offset > kanjiFile.size) return 0;
     if (fseeko(f, offset, SEEK_SET) != 0) return 0;
     return std::fread(out, 1, n, f);
+}
+
+// Reads exactly `n` bytes at `offset`; false when the file cannot deliver them all.
+bool read_at(int64_t offset, void* out, size_t n) {
+    return read_some_at(offset, out, n) == n;
 }
 
 std::optional<int64_t> record_offset(int kanji) {
