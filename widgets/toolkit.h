@@ -21,6 +21,7 @@
 #include "placement.h"
 #include "pump.h"
 #include "radio_button.h"
+#include "shell.h"
 #include "surface.h"
 #include "text_display.h"
 #include "toolkit_images.h"
