@@ -45,6 +45,7 @@ class MessageBoxWindow : public FramelessWindow {
         return result_ == -1 ? MessageClosed : result_;
     }
     bool checked() const { return checked_; }
+    const QString& text() const { return text_; }
     void focus_first_button() { first_->focus(); }
 
   protected:
@@ -139,6 +140,10 @@ QPoint centred_on(const QWidget* owner, QSize size) {
 
 QWidget* open_message_box() {
     return current_box();
+}
+
+QString open_message_box_text() {
+    return current_box() ? current_box()->text() : QString();
 }
 
 namespace {

@@ -48,5 +48,6 @@ FontSpec message_box_font();
 // The same, measured in the box's font.
 MessageBoxLayout message_box_layout(const QString& text, int kind);
 
-// The box that is open now, or null (for tests and the snapshot gallery).
+// The box that is open now, or null (for tests and the snapshot gallery), and its text.
 QWidget* open_message_box();
+QString open_message_box_text();
