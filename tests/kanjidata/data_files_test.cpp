@@ -145,6 +145,35 @@ TEST_F(CommittedData, TextFieldsKeepTheirScriptsLimitsAndPairing) {
     }
 }
 
+// Every reading of every kanji is spelled exactly as the converter spells it: no exceptions.
+TEST_F(CommittedData, EveryReadingRomanisesToItsStoredRomaji) {
+    ASSERT_EQ(kanji.size(), size_t(kKanjiTotal));
+    size_t readings = 0;
+    for (const StoredKanji& k : kanji) {
+        const KanjiRecord& r = k.record;
+        SCOPED_TRACE(utf16_to_utf8(std::u16string(1, r.Kanji)));
+        const auto on = split_readings(r.OnPronun.text()), onR = split_readings(r.OnRomaji.text());
+        const auto kun = split_readings(r.KunPronun.text()),
+                   kunR = split_readings(r.KunRomaji.text());
+        ASSERT_EQ(on.size(), onR.size());
+        ASSERT_EQ(kun.size(), kunR.size());
+        for (size_t i = 0; i < on.size(); ++i)
+            EXPECT_EQ(kana_to_upper_romaji(on[i]), utf16_to_utf8(onR[i]));
+        for (size_t i = 0; i < kun.size(); ++i)
+            EXPECT_EQ(kana_to_romaji(kun[i]), utf16_to_utf8(kunR[i]));
+        readings += on.size() + kun.size();
+    }
+    EXPECT_GT(readings, size_t(2 * kKanjiTotal));
+}
+
+TEST_F(CommittedData, HundredReadsHyakuNotLikeWhite) {
+    const StoredKanji* hundred = find(u'百');
+    const StoredKanji* white = find(u'白');
+    ASSERT_TRUE(hundred && white);
+    EXPECT_EQ(hundred->record.OnRomaji.text(), u"HYAKU, BYAKU");
+    EXPECT_NE(hundred->record.OnRomaji.text(), white->record.OnRomaji.text());
+}
+
 TEST_F(CommittedData, StrokesStayWithinTheirLimitsAndTheDesignSquare) {
     for (const StoredKanji& k : kanji) {
         SCOPED_TRACE(utf16_to_utf8(std::u16string(1, k.record.Kanji)));

@@ -36,11 +36,12 @@ std::string syllable(char16_t c) {
     return kHiragana[c - kFirstHiragana];
 }
 
-// A kana of the i row followed by a small ya/yu/yo: KI+YA = KYA, SHI+YA = SHA, JI+YA = JA.
+// A kana of the i row followed by a small ya/yu/yo: KI+YA = KYA, HI+YA = HYA. Only the
+// consonants that Hepburn writes without a y (SH, CH, J) swallow it: SHI+YA = SHA, JI+YA = JA.
 std::string contracted(const std::string& iRow, char16_t smallY) {
-    std::string stem = iRow.substr(0, iRow.size() - 1);
+    const std::string stem = iRow.substr(0, iRow.size() - 1);
     const std::string glide = syllable(smallY); // "ya", "yu", "yo"
-    if (stem.ends_with('h') || stem == "j") return stem + glide.substr(1);
+    if (stem == "sh" || stem == "ch" || stem == "j") return stem + glide.substr(1);
     return stem + glide;
 }
 
