@@ -2,6 +2,7 @@
 
 #include "scores.h"
 #include "study_lists.h"
+#include "trace.h"
 
 const char* const kMessageNoUnlearnedKanji =
     "Insufficient unlearned kanji remaining.\n\nReducing Learning List size.";
@@ -53,6 +54,9 @@ int top_up(int wanted) {
 void LearningList_Refill() {
     const int removed = graduate_complete_kanji();
     const int added = removed > 0 ? top_up(removed) : 0;
+    // The completed count and the flags are already on disk; the list must follow at once, or a
+    // run that ends without the orderly exit brings the graduated kanji back to be counted again.
+    if (removed > 0 && !LearningList_Save()) trace("LearningList_Refill: list not saved\n");
     if (added == 0 && removed > 0)
         if (StudyListView* view = study_list_view()) view->showMessage(kMessageNoUnlearnedKanji);
 }

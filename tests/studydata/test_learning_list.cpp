@@ -1,6 +1,8 @@
 #include "study_fixture.h"
 
+#include <csignal>
 #include <numeric>
+#include <sys/wait.h>
 
 namespace {
 
@@ -125,6 +127,86 @@ TEST_F(LearningListTest, GraduationKeepsTheLength) {
     EXPECT_EQ(Scores_Get(3)[CompletedFlag], 1u);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"remove 2", "status", "append 11"}));
     EXPECT_EQ(word_at(read_bytes("data/clist.dat"), 4), 1u) << "the count is saved at once";
+}
+
+// A run that graduates kanji 3 and is then killed, without the orderly exit.
+TEST_F(LearningListTest, AGraduationIsCountedOnceWhenTheProgramIsKilledAfterTheRefill) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(ready[0]);
+        open_study_state();
+        pass_everything(3);
+        LearningList_Refill();
+        const char graduated = LearningList_Contains(3) ? 'n' : 'y';
+        if (write(ready[1], &graduated, 1) != 1) _exit(1);
+        for (;;)
+            pause(); // killed here
+    }
+    close(ready[1]);
+    char graduated = 0;
+    const ssize_t got = read(ready[0], &graduated, 1);
+    close(ready[0]);
+    kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(got, 1) << "the child ended before its refill was done";
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    ASSERT_EQ(graduated, 'y');
+
+    // The next start.
+    const std::vector<int32_t> after{1, 2, 4, 5, 6, 7, 8, 9, 10, 11};
+    open_study_state();
+    EXPECT_EQ(CompletedList_CompletedCount(), 1u);
+    EXPECT_EQ(list_contents(), after);
+    LearningList_Refill();
+    EXPECT_EQ(CompletedList_CompletedCount(), 1u) << "counted a second time";
+    EXPECT_EQ(list_contents(), after);
+}
+
+TEST_F(LearningListTest, ARefillSavesTheListOnlyWhenItChangedIt) {
+    open_study_state();
+    LearningList_Append(30); // Add Word: kept in memory until the program is left
+    const auto before = read_bytes("data/llist.dat");
+    LearningList_Refill();
+    EXPECT_EQ(read_bytes("data/llist.dat"), before) << "nothing graduated, nothing written";
+
+    pass_everything(30);
+    LearningList_Refill();
+    EXPECT_EQ(read_bytes("data/llist.dat"), words({11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+}
+
+TEST_F(LearningListTest, AListThatCannotBeSavedStillGraduates) {
+    std::vector<std::string> lines;
+    trace_set_sink([&](const std::string& line) { lines.push_back(line); });
+    open_study_state();
+    const auto before = read_bytes("data/llist.dat");
+    // The temporary file cannot be opened, then cannot be written.
+    const auto no_open = [] { std::filesystem::create_directory("data/llist.dat.tmp"); };
+    const auto no_write = [] {
+        std::filesystem::create_symlink("/dev/full", "data/llist.dat.tmp");
+    };
+    int expected_count = 0;
+    for (const auto& make_save_fail :
+         {std::function<void()>(no_open), std::function<void()>(no_write)}) {
+        make_save_fail();
+        lines.clear();
+        const int kanji = LearningList_At(0);
+        pass_everything(kanji);
+        LearningList_Refill();
+        ++expected_count;
+        EXPECT_FALSE(LearningList_Contains(kanji));
+        EXPECT_EQ(LearningList_Count(), 10);
+        EXPECT_EQ(CompletedList_CompletedCount(), uint32_t(expected_count));
+        EXPECT_EQ(read_bytes("data/llist.dat"), before) << "the old list stays whole";
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), "LearningList_Refill: list not saved\n"),
+                  1);
+        std::filesystem::remove("data/llist.dat.tmp");
+    }
+    trace_set_sink({});
+    EXPECT_TRUE(LearningList_Save());
 }
 
 TEST_F(LearningListTest, KanjiWithoutKunGraduatesWithSlotTwoUnset) {
