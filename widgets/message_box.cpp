@@ -9,6 +9,7 @@
 #include "sound_cue.h"
 #include "toolkit_images.h"
 
+#include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPointer>
@@ -57,6 +58,11 @@ class MessageBoxWindow : public FramelessWindow {
                        text_, message_box_font(), palette::Navy);
     }
     void close_glyph_clicked() override { answer(MessageClosed); }
+    // Closed from outside (the desktop, Alt+F4, the task bar): answered as the close glyph.
+    void closeEvent(QCloseEvent* event) override {
+        answer(MessageClosed);
+        event->accept();
+    }
     void keyPressEvent(QKeyEvent*) override {} // swallowed
 
   private:

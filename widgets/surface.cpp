@@ -2,6 +2,7 @@
 
 #include "cell_metrics.h"
 #include "fonts.h"
+#include "wrapped_text.h"
 
 #include <QFontMetrics>
 
@@ -144,13 +145,13 @@ void Surface::text(int x, int y, const QString& s, const FontSpec& font, ColorRe
 int Surface::text_wrapped(int l, int t, int r, int b, const QString& s, const FontSpec& font,
                           ColorRef c, Qt::Alignment align) {
     if (!drawable(image_) || s.isEmpty() || r <= l) return 0;
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(make_font(font));
-    p.setPen(colorref(c));
-    QRect used;
-    p.drawText(to_qrect(l, t, r, std::max(b, t)), int(align) | Qt::TextWordWrap, s, &used);
-    return used.height();
+    const int step = line_height(font);
+    const auto lines = wrap_text(
+        {l, t, r}, s, font, c, step,
+        [this](const QString& text, const FontSpec& f) { return text_width(text, f); }, align);
+    for (const PlacedText& line : lines) // lines starting at or below the bottom are cut off
+        if (line.y < b) text(line.x, line.y, line.text, line.font, line.colour);
+    return int(lines.size()) * step;
 }
 
 int Surface::text_width(const QString& s, const FontSpec& font) const {

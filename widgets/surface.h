@@ -61,7 +61,9 @@ class Surface {
 
     // Text: placed by the top-left of its cell (baseline at y + ascent).
     void text(int x, int y, const QString& s, const FontSpec& font, ColorRef c);
-    // Word-wrapped in the rectangle; returns the height used.
+    // Word-wrapped in the rectangle, one line height (Windows ascent plus descent) per line, the
+    // first line's cell at the top; lines starting at or below the bottom are left out. Returns
+    // the height of all the lines.
     int text_wrapped(int l, int t, int r, int b, const QString& s, const FontSpec& font, ColorRef c,
                      Qt::Alignment align = Qt::AlignLeft);
     int text_width(const QString& s, const FontSpec& font) const;

@@ -1,16 +1,20 @@
 // The message box: sizes from the text, results of each way of answering, remembered answers,
 // the disabled owner and the event loop that keeps running while it waits.
 #include "button.h"
+#include "cell_metrics.h"
 #include "check_box.h"
+#include "frameless_window.h"
 #include "message_box.h"
 #include "options.h"
 #include "sound_cue.h"
 #include "surface.h"
+#include "wrapped_text.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gmock/gmock.h>
 
 namespace {
@@ -50,6 +54,63 @@ TEST(MessageBoxLayout, TheCheckBoxAdds16BelowTheText) {
     EXPECT_EQ(checked.check_y, 2 * 15 + 44);
     EXPECT_EQ(checked.height - plain.height, 16);
     EXPECT_EQ(checked.buttons_y - plain.buttons_y, 16);
+}
+
+// ---- the text lines ----
+
+// Rows of the image with text ink (navy, not the grey background lines) between x0 and x1.
+std::vector<int> ink_tops(const QImage& img, int x0, int x1, int y0) {
+    std::vector<int> tops;
+    bool in_ink = false;
+    for (int y = y0; y < img.height(); ++y) {
+        bool ink = false;
+        for (int x = x0; x < x1 && !ink; ++x) {
+            const QRgb p = img.pixel(x, y);
+            ink = qBlue(p) - qRed(p) > 60;
+        }
+        if (ink && !in_ink) tops.push_back(y);
+        in_ink = ink;
+    }
+    return tops;
+}
+
+TEST(WrappedText, EachLineOneLineHeightBelowThePrevious) {
+    const auto measure = [](const QString& s, const FontSpec&) { return int(s.size()) * 10; };
+    const auto lines = wrap_text({70, 36, 160}, QStringLiteral("a\n\none two three four"),
+                                 message_box_font(), 0x800000, 14, measure);
+    std::vector<QString> texts;
+    std::vector<int> tops;
+    for (const PlacedText& l : lines) {
+        texts.push_back(l.text);
+        tops.push_back(l.y);
+        EXPECT_EQ(l.x, 70);
+    }
+    // The empty line keeps its place; "one two three" is 130 wide, more than the 90 there is.
+    EXPECT_THAT(texts, ::testing::ElementsAre("a", "", "one two", "three", "four"));
+    EXPECT_THAT(tops, ::testing::ElementsAre(36, 50, 64, 78, 92));
+}
+
+TEST(WrappedText, AWordWiderThanTheBoxStandsAloneAndAlignmentMovesLines) {
+    const auto measure = [](const QString& s, const FontSpec&) { return int(s.size()) * 10; };
+    const auto lines = wrap_text({0, 0, 50}, QStringLiteral("ab abcdefgh c"), FontSpec{}, 0, 12,
+                                 measure, Qt::AlignHCenter);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1].text, "abcdefgh");
+    EXPECT_EQ(lines[0].x, 15); // 20 wide in 50
+    EXPECT_EQ(lines[2].y, 24);
+    EXPECT_EQ(wrap_text({0, 0, 50}, "abc", FontSpec{}, 0, 12, measure, Qt::AlignRight)[0].x, 20);
+    EXPECT_EQ(wrap_text({0, 0, 50}, "ab cd", FontSpec{}, 0, 12, measure).size(), 1u)
+        << "a line exactly as wide as the box fits";
+}
+
+TEST(WrappedText, ASurfaceLeavesOutLinesFromTheBottomOn) {
+    const FontSpec font = message_box_font();
+    Surface s(60, 80);
+    s.fill_rect(0, 0, 60, 80, 0xffffff);
+    const int step = s.line_height(font);
+    EXPECT_EQ(s.text_wrapped(0, 0, 60, 2 * step, QStringLiteral("I\nI\nI"), font, 0x800000),
+              3 * step);
+    EXPECT_EQ(ink_tops(s.image(), 0, 60, 0).size(), 2u);
 }
 
 // ---- the box ----
@@ -152,6 +213,50 @@ TEST_F(MessageBoxTest, CloseGlyphAnswersZeroPlusTheTick) {
     EXPECT_EQ(show_message_box(&owner, "Listed.", MessageOkWithCheck, OptRememberAlreadyListed),
               MessageClosed + MessageTicked);
     EXPECT_EQ(get_option_slot(OptRememberAlreadyListed), 0) << "closing is no answer to remember";
+}
+
+// What the desktop does on Alt+F4 or the task bar's close: a close request to the window.
+TEST_F(MessageBoxTest, ACloseFromOutsideAnswersAsTheCloseGlyph) {
+    const auto close_from_outside = [](QWidget* box) {
+        // Should the request be lost, answer No after a while rather than wait for ever.
+        QTimer::singleShot(3000, box, [box] { click(button(box, " No ")); });
+        ASSERT_NE(box->windowHandle(), nullptr);
+        box->windowHandle()->close();
+    };
+    when_open(close_from_outside);
+    EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageClosed);
+    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_EQ(open_message_box(), nullptr);
+
+    when_open([&](QWidget* box) {
+        click(box->findChild<CheckBox*>());
+        close_from_outside(box);
+    });
+    EXPECT_EQ(show_message_box(&owner, "Mark?", MessageYesNoWithCheck, OptRememberCompleted),
+              MessageClosed + MessageTicked);
+    EXPECT_EQ(get_option_slot(OptRememberCompleted), 0) << "closing is no answer to remember";
+}
+
+TEST_F(MessageBoxTest, TextLinesStepByTheLineHeightFromTop36) {
+    // Where the ink of "I" starts in its cell, drawn alone at the top of a blank surface.
+    Surface alone(40, 40);
+    alone.fill_rect(0, 0, 40, 40, 0xffffff);
+    alone.text(0, 0, QStringLiteral("I"), message_box_font(), 0x800000);
+    const std::vector<int> cell = ink_tops(alone.image(), 0, 40, 0);
+    ASSERT_EQ(cell.size(), 1u);
+
+    std::vector<int> tops;
+    when_open([&](QWidget* box) {
+        auto* window = qobject_cast<FramelessWindow*>(box);
+        ASSERT_NE(window, nullptr);
+        tops = ink_tops(window->surface().image(), 70, 100, 21);
+        click(button(box, " OK "));
+    });
+    show_message_box(&owner, "I\nI\nI", MessageOk, -1);
+    const int step = message_box_layout(QStringLiteral("I"), MessageOk).line_height;
+    EXPECT_EQ(step, cell_height(make_font(message_box_font())));
+    EXPECT_THAT(tops,
+                ::testing::ElementsAre(36 + cell[0], 36 + step + cell[0], 36 + 2 * step + cell[0]));
 }
 
 TEST_F(MessageBoxTest, EnterOnTheFocusedFirstButtonAnswersYes) {
