@@ -22,6 +22,18 @@ std::optional<std::vector<uint8_t>> read_file_prefix(const std::string& path, si
 
 namespace {
 
+FileSync sync_file = ::fsync;
+
+// Makes the rename itself durable; a folder that cannot be flushed still holds the new file.
+void sync_folder_of(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 bool write_all(int fd, std::span<const uint8_t> data) {
     size_t done = 0;
     while (done < data.size()) {
@@ -39,9 +51,14 @@ bool write_file_atomically(const std::string& path, std::span<const uint8_t> dat
     const std::string temp = path + ".tmp";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    bool ok = write_all(fd, data) && ::fsync(fd) == 0;
+    bool ok = write_all(fd, data) && sync_file(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) std::remove(temp.c_str());
+    if (ok) sync_folder_of(path);
     return ok;
+}
+
+void file_io_set_sync(FileSync sync) {
+    sync_file = sync ? sync : ::fsync;
 }

@@ -13,3 +13,7 @@ std::optional<std::vector<uint8_t>> read_file_prefix(const std::string& path, si
 // then renamed over the old file. On any failure the old file is left as it was and false is
 // returned.
 bool write_file_atomically(const std::string& path, std::span<const uint8_t> data);
+
+// How the temporary file is flushed to disk (fsync by default); tests make it fail.
+using FileSync = int (*)(int fd);
+void file_io_set_sync(FileSync sync);

@@ -11,7 +11,6 @@ TEST_F(KanjiDataTest, RecordsRoundTripThroughTheWriter) {
     write_kanji(entries);
     for (int n : {1, 3, 4, 12}) {
         const KanjiRecord* r = KanjiData_LoadRecord(n);
-        ASSERT_NE(r, nullptr);
         const KanjiEntry& e = entries[static_cast<size_t>(n - 1)];
         EXPECT_EQ(r->Kanji, e.kanji);
         EXPECT_EQ(r->Meaning.text(), e.meaning);
@@ -41,7 +40,6 @@ TEST_F(KanjiDataTest, UnreadableRecordsComeBackAsZeros) {
     // Number 9 lies beyond the index: its index word is record data, i.e. a wild offset.
     for (int n : {9, 100000, 0x3FFFFFFF}) {
         const KanjiRecord* r = KanjiData_LoadRecord(n);
-        ASSERT_NE(r, nullptr);
         EXPECT_EQ(r->Kanji, 0) << n;
         EXPECT_EQ(r->ExampleCount, 0);
     }
@@ -137,12 +135,17 @@ TEST_F(KanjiDataTest, GarbageFilesNeverCrash) {
                     std::vector<uint8_t>(garbage.begin(), garbage.begin() + size));
         KanjiData_Close();
         for (int n = 0; n < 40; ++n) {
-            ASSERT_NE(KanjiData_LoadRecord(n), nullptr);
-            KanjiData_LoadStrokes(n);
+            KanjiData_LoadRecord(n);
+            // Whatever the bytes, a block that loads is consistent: its strokes fill it exactly.
+            const int32_t* data = KanjiData_LoadStrokes(n);
             const int count = KanjiData_StrokeCount();
-            for (int s = 0; s < count; ++s)
+            int64_t bytes = 8;
+            for (int s = 0; s < count; ++s) {
+                bytes += 4 + 12 * int64_t(KanjiData_StrokePointCount(s));
                 for (int p = 0; p < KanjiData_StrokePointCount(s); ++p)
                     KanjiData_StrokePoint(s, p);
+            }
+            EXPECT_EQ(uint32_t(data[-1]), uint64_t(bytes)) << "size " << size << ", kanji " << n;
         }
     }
 }
