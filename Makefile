@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench test-asan data snapshots fuzz format clean
+.PHONY: deps configure build run test bench test-asan data snapshots fuzz format clean install
 
 deps:
 	@scripts/install-deps
@@ -39,6 +39,11 @@ fuzz:
 # Renders every screen and control to PNG files in build/snapshots/.
 snapshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/snapshots/snapshots $(BUILD)/snapshots
+
+# Installs the program under PREFIX (default /usr/local): make install PREFIX=/opt/brushwise
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
