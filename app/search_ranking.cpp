@@ -1,8 +1,8 @@
 #include "search_ranking.h"
 
 #include <algorithm>
-#include <array>
-#include <memory>
+#include <bit>
+#include <cstdint>
 #include <numeric>
 
 std::vector<int> identity_order(int count) {
@@ -20,72 +20,124 @@ struct Placement {
     int start = 0;
 };
 
-// The search text's characters, each linked to its previous occurrence, so that the positions
-// of any character are walked from the right in as many steps as it occurs.
-class SearchPositions {
+// The characters of the search text, each with the set of positions where it stands, one bit
+// per position, found through a table indexed by the character.
+class PositionSets {
   public:
-    explicit SearchPositions(const std::u16string& text)
-        : last_(std::make_unique<std::array<int, 0x10000>>()), previous_(text.size()) {
-        last_->fill(-1);
+    explicit PositionSets(const std::u16string& text)
+        : words_(std::max<size_t>(1, (text.size() + 63) / 64)), ids_(0x10000, 0),
+          sets_(words_) { // set 0: no position
         for (size_t i = 0; i < text.size(); ++i) {
-            previous_[i] = (*last_)[text[i]];
-            (*last_)[text[i]] = int(i);
+            uint32_t& id = ids_[text[i]];
+            if (id == 0) {
+                id = uint32_t(sets_.size() / words_);
+                sets_.resize(sets_.size() + words_, 0);
+            }
+            sets_[id * words_ + i / 64] |= uint64_t(1) << (i % 64);
         }
     }
-    int last(char16_t c) const { return (*last_)[c]; }
-    int previous(int i) const { return previous_[size_t(i)]; }
+    size_t words() const { return words_; }
+    // The positions of c, or null when c does not occur.
+    const uint64_t* of(char16_t c) const {
+        const uint32_t id = ids_[c];
+        return id ? &sets_[id * words_] : nullptr;
+    }
 
   private:
-    std::unique_ptr<std::array<int, 0x10000>> last_;
-    std::vector<int> previous_;
+    size_t words_;
+    std::vector<uint32_t> ids_;  // by character: 0 when absent, else the index of its set
+    std::vector<uint64_t> sets_; // words_ words per set
 };
 
-// Longest common substring of the search text and each field, with its leftmost start in the
-// search text. For each field character j and each search position i holding the same
-// character, the common run ending at (i, j) is one longer than the run ending at (i - 1, j - 1).
-// Runs are remembered per search position with a stamp saying which field position they end at;
-// stamps grow from field to field, so nothing is cleared between entries.
-class Matcher {
+// The longest common substring of the search text and a field, with its leftmost start in the
+// search text. Walking the field, level k holds the search positions i at which a common run of
+// at least k characters ends at the current field character: level 1 is where that character
+// stands in the search text, level k is level k - 1 of the previous field character moved one
+// position on and kept where the character stands. The levels stop at the first empty one.
+// W is the number of 64-bit words of a set when fixed at compile time (short texts), else 0.
+template <size_t W> class Matcher {
   public:
     explicit Matcher(const std::u16string& text)
-        : positions_(text), run_(text.size(), 0), stamp_(text.size(), -2) {}
+        : sets_(text), words_(W ? W : sets_.words()), previous_((text.size() + 2) * words_),
+          current_((text.size() + 2) * words_) {}
 
     Placement place(const std::u16string& field) {
         Placement best;
-        for (size_t j = 0; j < field.size(); ++j) {
-            const long here = base_ + long(j);
-            // Right to left, so that the run at i - 1 still belongs to field position j - 1.
-            for (int i = positions_.last(field[j]); i >= 0; i = positions_.previous(i)) {
-                const int run =
-                    (i > 0 && stamp_[size_t(i - 1)] == here - 1) ? run_[size_t(i - 1)] + 1 : 1;
-                run_[size_t(i)] = run;
-                stamp_[size_t(i)] = here;
-                const int start = i - run + 1;
-                if (run > best.length || (run == best.length && start < best.start))
-                    best = {run, start};
-            }
+        int previous_levels = 0;
+        for (char16_t c : field) {
+            const uint64_t* here = sets_.of(c);
+            int levels = 0;
+            if (here) levels = extend(here, previous_levels, best);
+            std::swap(previous_, current_);
+            previous_levels = levels;
         }
-        base_ += long(field.size()) + 1; // the next field's position -1 is no position here
         return best;
     }
 
   private:
-    SearchPositions positions_;
-    std::vector<int> run_;
-    std::vector<long> stamp_;
-    long base_ = 0;
+    // Fills the levels for one field character; returns how many are not empty.
+    int extend(const uint64_t* here, int previous_levels, Placement& best) {
+        for (int k = 1;; ++k) {
+            uint64_t* level = &current_[size_t(k) * words_];
+            if (k == 1) {
+                std::copy_n(here, words(), level);
+            } else {
+                if (k - 1 > previous_levels) return k - 1;
+                const uint64_t* below = &previous_[size_t(k - 1) * words_];
+                uint64_t carry = 0;
+                for (size_t w = 0; w < words(); ++w) {
+                    level[w] = ((below[w] << 1) | carry) & here[w];
+                    carry = below[w] >> 63;
+                }
+            }
+            if (!any(level)) return k - 1;
+            if (k < best.length) continue; // a longer piece is known: where this one ends is moot
+            const int start = lowest_position(level) - k + 1;
+            if (k > best.length || start < best.start) best = {k, start};
+        }
+    }
+
+    bool any(const uint64_t* set) const {
+        uint64_t bits = 0;
+        for (size_t w = 0; w < words(); ++w)
+            bits |= set[w];
+        return bits != 0;
+    }
+
+    int lowest_position(const uint64_t* set) const {
+        for (size_t w = 0; w < words(); ++w)
+            if (set[w]) return int(w * 64) + std::countr_zero(set[w]);
+        return -1;
+    }
+
+    size_t words() const { return W ? W : words_; }
+
+    PositionSets sets_;
+    size_t words_;
+    // Levels 1 to L + 1 (the last one always empty) of the previous and of this character.
+    std::vector<uint64_t> previous_, current_;
 };
+
+template <size_t W>
+void place_all(const SearchIndex& index, const NormalisedSearch& search,
+               std::vector<Placement>& placed) {
+    Matcher<W> matcher(search.text);
+    for (size_t i = 0; i < index.size(); ++i)
+        placed[i] = matcher.place(index[i].field(search.mode));
+}
 
 } // namespace
 
 std::vector<int> rank_search(const SearchIndex& index, const NormalisedSearch& search) {
     const int n = int(index.size());
     std::vector<Placement> placed(size_t(n), Placement{});
-    if (!search.text.empty()) {
-        Matcher matcher(search.text);
-        for (int i = 0; i < n; ++i)
-            placed[size_t(i)] = matcher.place(index[size_t(i)].field(search.mode));
-    }
+    const size_t length = search.text.size();
+    if (length > 0 && length <= 64)
+        place_all<1>(index, search, placed);
+    else if (length > 64 && length <= 128)
+        place_all<2>(index, search, placed);
+    else if (length > 128)
+        place_all<0>(index, search, placed);
     std::vector<int> order = identity_order(n);
     // Longer pieces first, then pieces further left, then kanji order; no piece at all last.
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {

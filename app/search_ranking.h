@@ -9,8 +9,8 @@
 // So an entry's place is decided by the first (m, s) of that loop at which one of its pieces
 // occurs: the longest piece of the search text found in its field, and among pieces of that
 // length the leftmost. rank_search finds that (m, s) for each entry in one pass over its field
-// (the longest common substring, by matching the field's characters against the positions
-// where they occur in the search text) and sorts by it.
+// (the longest common substring, with the search positions kept as bit sets so that each field
+// character extends every common run at once) and sorts by it.
 #include "search_index.h"
 
 #include <vector>

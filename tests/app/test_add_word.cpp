@@ -123,6 +123,8 @@ TEST_F(AddWordTest, RomajiIsSoughtInUpperCaseByOnAndInLowerCaseByKun) {
 
     search("KA", SearchByKun);
     EXPECT_EQ(AddWordWindow::search_mode(), ModeKunRomaji);
+    EXPECT_TRUE(w->search_by_button(SearchByKun)->selected());
+    EXPECT_FALSE(w->search_by_button(SearchByOn)->selected()) << "one choice at a time";
     EXPECT_EQ(cell(0, 1),
               QString::fromStdU16String(KanjiData_LoadRecord(kanji_at(0))->KunRomaji.text()));
     EXPECT_TRUE(cell(0, 1).contains("ka"));
@@ -333,7 +335,7 @@ TEST(IndicatorStrip, ColoursTheOpenExercisesAndCrossesThoseWithoutAReading) {
     record.OnPronun.assign(u"デン");
     std::array<uint32_t, kScoreSlots> scores{};
     scores[KanjiMeaningMC] = 1;
-    scores[KunPronunciationMC] = 1; // no KUN reading: crossed whatever the slot says
+    // No KUN reading: its cell is crossed, not coloured, though its slot was never passed.
     Surface strip;
     draw_indicator_strip(strip, record, scores);
     ASSERT_EQ(strip.width(), 150);

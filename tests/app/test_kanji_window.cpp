@@ -139,6 +139,27 @@ TEST(ReadingLayout, FiveOrMoreEntriesFlowSeparatedBySemicolons) {
     EXPECT_EQ(kun.separators[2].y, 225 + 16);
 }
 
+TEST(ReadingLayout, AnEntryWrapsWhenItWouldReachTheWrapColumn) {
+    // The second entry starts at 6 + w + 14 and would end, with the 4-pixel gap, at 2w + 24:
+    // it wraps from w = 98 (exactly 220) on.
+    const ReadingLayout reaching =
+        layout_readings(kKunReadingBox, std::vector<int>(5, 49), std::vector<int>(5, 49));
+    EXPECT_EQ(reaching.entries[1].line, 1);
+    const ReadingLayout short_of_it =
+        layout_readings(kKunReadingBox, std::vector<int>(5, 49), std::vector<int>(5, 48));
+    EXPECT_EQ(short_of_it.entries[1].line, 0);
+}
+
+TEST(ReadingLayout, FiveOnEntriesFlowLikeKunEntriesSoThatAllFiveShow) {
+    const ReadingLayout on =
+        layout_readings(kOnReadingBox, std::vector<int>(5, 20), std::vector<int>(5, 30));
+    ASSERT_EQ(on.entries.size(), 5u);
+    EXPECT_EQ(on.entries[4].line, 1);
+    EXPECT_EQ(on.entries[4].kana_y, 130 + 16);
+    EXPECT_EQ(on.entries[4].romaji_y, 129 + 16);
+    EXPECT_EQ(on.separators.size(), 4u);
+}
+
 TEST(ReadingLayout, MoreThanTenEntriesKeepFlowingAndNothingFallsBelowTheFourthLine) {
     // 38 pixels an entry: five to a line.
     const ReadingLayout twelve =

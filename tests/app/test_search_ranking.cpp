@@ -140,6 +140,26 @@ TEST(SearchRanking, AnEmptyOrUnmatchedSearchKeepsKanjiOrder) {
     EXPECT_THAT(identity_order(3), ElementsAre(0, 1, 2));
 }
 
+TEST(SearchRanking, PiecesAcrossEveryWordOfLongSearchTextsAreFound) {
+    // A search text of 200 letters (one, two and more 64-bit words of positions), with fields
+    // holding pieces that straddle positions 63/64 and 127/128.
+    std::u16string text;
+    uint32_t state = 12345;
+    for (int i = 0; i < 200; ++i) {
+        state = state * 1103515245u + 12345u;
+        text += char16_t(u'a' + (state >> 16) % 26);
+    }
+    for (size_t length : {size_t(64), size_t(65), size_t(128), size_t(129), size_t(200)}) {
+        const std::u16string sought = text.substr(0, length);
+        const auto index =
+            index_of(ModeMeaning, {sought.substr(60, 8), u"#" + sought.substr(length - 11),
+                                   sought.substr(120 % length, 9), u"",
+                                   sought.substr(0, 3) + sought.substr(length / 2, 4)});
+        const std::vector<int> order = both_rankings(index, {sought, ModeMeaning});
+        EXPECT_EQ(order[0], 1) << "the eleven letters ending the text, length " << length;
+    }
+}
+
 // Random searches over the real kanji: pieces of real fields, pieces glued together, pieces
 // repeated, letters at random, and texts whose first character sends them to the other script.
 class RandomSearches : public ScreenTest {
