@@ -4,7 +4,6 @@
 #include "example_window.h"
 #include "examples.h"
 #include "options.h"
-#include "palette.h"
 #include "test_add_word_fixture.h"
 
 #include <QWindow>
@@ -68,36 +67,6 @@ TEST_F(ExampleWindowTest, AnExampleThatCannotBeReadShowsAnEmptyBox) {
     EXPECT_EQ(ExampleWindow::instance()->contents().image(), empty.image());
     ExampleWindow_Open(review, 0);
     EXPECT_NE(ExampleWindow::instance()->contents().image(), empty.image());
-}
-
-TEST_F(ExampleWindowTest, TheWordReadingAndMeaningAreDrawnInTheirColours) {
-    const ExampleRecord example = *Examples_Load(0);
-    ASSERT_FALSE(example.ExampleWord.empty());
-    Surface s(kExampleContentsWidth, kExampleContentsHeight);
-    draw_example_contents(s, example);
-    // Antialiased text: some pixel within a few shades of the colour.
-    auto has = [&](ColorRef c, int top, int bottom) {
-        const QColor want = colorref(c);
-        for (int y = top; y < bottom; ++y)
-            for (int x = 7; x < 260; ++x) {
-                const QColor got = s.image().pixelColor(x, y);
-                if (std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) +
-                        std::abs(got.blue() - want.blue()) <
-                    40)
-                    return true;
-            }
-        return false;
-    };
-    EXPECT_TRUE(has(palette::Navy, 7, 33)) << "the word";
-    EXPECT_TRUE(has(palette::Navy, 34, 48)) << "the reading";
-    EXPECT_TRUE(has(0x808080, 49, 66)) << "the meaning";
-}
-
-TEST_F(ExampleWindowTest, ANavyLineOutlinesTheWindow) {
-    ExampleWindow_Open(review, 0);
-    const QImage shot = ExampleWindow::instance()->grab().toImage();
-    for (QPoint p : {QPoint(0, 70), QPoint(299, 70), QPoint(150, 142), QPoint(150, 0)})
-        EXPECT_EQ(shot.pixelColor(p), colorref(palette::Navy)) << p.x() << "," << p.y();
 }
 
 } // namespace

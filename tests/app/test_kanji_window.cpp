@@ -8,7 +8,6 @@
 #include "kanji_window_layout.h"
 #include "learning_list.h"
 #include "options.h"
-#include "palette.h"
 #include "test_add_word_fixture.h"
 
 #include <QWindow>
@@ -90,14 +89,6 @@ TEST_F(KanjiWindowTest, ClosingAfterItsReferenceHasGoneKeepsTheStoredOffset) {
     EXPECT_EQ(KanjiWindow::instance(), nullptr);
     EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 11);
     EXPECT_EQ(get_option_slot(OptKanjiWindowOffset + 1), 12);
-}
-
-TEST_F(KanjiWindowTest, ANavyLineOutlinesTheWindowOverItsBorder) {
-    KanjiWindow_Open(main_window, 1, false);
-    const QImage shot = KanjiWindow::instance()->grab().toImage();
-    for (QPoint p : {QPoint(0, 100), QPoint(253, 100), QPoint(100, 358), QPoint(253, 358)})
-        EXPECT_EQ(shot.pixelColor(p), colorref(palette::Navy)) << p.x() << "," << p.y();
-    EXPECT_EQ(shot.pixelColor(1, 100), colorref(palette::White)) << "the border inside it";
 }
 
 // Layout of the entries of one field: widths in, positions out.

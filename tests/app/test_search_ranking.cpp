@@ -65,22 +65,18 @@ TEST(KanaConversion, CaseChangesOnlyAsciiLetters) {
     EXPECT_EQ(to_ascii_lower(u"AZ.az-@[`{É\uFF2B"), u"az.az-@[`{É\uFF2B");
 }
 
-TEST(SearchNormalisation, RomajiIsUpperCasedForOnAndLowerCasedForKun) {
-    const NormalisedSearch on = normalise_search(u"ka", SearchByOn);
-    EXPECT_EQ(on.text, u"KA");
-    EXPECT_EQ(on.mode, ModeOnRomaji);
-    const NormalisedSearch kun = normalise_search(u"Ka", SearchByKun);
-    EXPECT_EQ(kun.text, u"ka");
-    EXPECT_EQ(kun.mode, ModeKunRomaji);
-}
-
-TEST(SearchNormalisation, KanaIsTurnedToKatakanaForOnAndHiraganaForKun) {
-    const NormalisedSearch on = normalise_search(u"すい", SearchByOn);
-    EXPECT_EQ(on.text, u"スイ");
-    EXPECT_EQ(on.mode, ModeOnKana);
-    const NormalisedSearch kun = normalise_search(u"スイ", SearchByKun);
-    EXPECT_EQ(kun.text, u"すい");
-    EXPECT_EQ(kun.mode, ModeKunKana);
+TEST(SearchNormalisation, OnIsSoughtInKatakanaOrCapitalsKunInHiraganaOrSmallLetters) {
+    EXPECT_EQ(normalise_search(u"ka", SearchByOn).text, u"KA");
+    EXPECT_EQ(normalise_search(u"ka", SearchByOn).mode, ModeOnRomaji);
+    EXPECT_EQ(normalise_search(u"Ka", SearchByKun).text, u"ka");
+    EXPECT_EQ(normalise_search(u"Ka", SearchByKun).mode, ModeKunRomaji);
+    EXPECT_EQ(normalise_search(u"すい", SearchByOn).text, u"スイ");
+    EXPECT_EQ(normalise_search(u"すい", SearchByOn).mode, ModeOnKana);
+    EXPECT_EQ(normalise_search(u"スイ", SearchByKun).text, u"すい");
+    EXPECT_EQ(normalise_search(u"スイ", SearchByKun).mode, ModeKunKana);
+    for (const char16_t* typed : {u"Water", u"すい", u"KA"}) // meanings: as typed
+        EXPECT_EQ(normalise_search(typed, SearchByMeaning).text, typed);
+    EXPECT_EQ(normalise_search(u"すい", SearchByMeaning).mode, ModeMeaning);
 }
 
 TEST(SearchNormalisation, TheFirstCharacterAloneDecidesRomajiOrKana) {
@@ -91,14 +87,6 @@ TEST(SearchNormalisation, TheFirstCharacterAloneDecidesRomajiOrKana) {
     EXPECT_EQ(normalise_search(u"{すい", SearchByOn).mode, ModeOnKana);
     EXPECT_EQ(normalise_search(u"スkA", SearchByKun).text, u"すkA");
     EXPECT_EQ(normalise_search(u"スkA", SearchByKun).mode, ModeKunKana);
-}
-
-TEST(SearchNormalisation, MeaningsAreSearchedAsTyped) {
-    for (const char16_t* typed : {u"Water", u"すい", u"KA"}) {
-        const NormalisedSearch n = normalise_search(typed, SearchByMeaning);
-        EXPECT_EQ(n.text, typed);
-        EXPECT_EQ(n.mode, ModeMeaning);
-    }
 }
 
 TEST(SearchRanking, LongestPieceFirstThenLeftmostPieceThenKanjiOrder) {
