@@ -1,0 +1,269 @@
+// The Kanji Window: where it opens and what it remembers, replacing its contents in place, and
+// how it lays out a kanji's pronunciations, from one per line to flowing lines that stay inside
+// their box however many entries there are.
+#include "button.h"
+#include "kanji_data.h"
+#include "kanji_window.h"
+#include "kanji_window_contents.h"
+#include "kanji_window_layout.h"
+#include "learning_list.h"
+#include "options.h"
+#include "test_add_word_fixture.h"
+
+#include <QWindow>
+#include <gmock/gmock.h>
+
+namespace {
+
+class KanjiWindowTest : public DetailWindowTest {
+  protected:
+    QWidget* second_reference = nullptr;
+
+    void SetUp() override {
+        DetailWindowTest::SetUp();
+        second_reference = new QWidget;
+        second_reference->setGeometry(200, 120, 300, 300);
+        second_reference->show();
+    }
+    QPoint main_origin() const { return main_window->frameGeometry().topLeft(); }
+};
+
+TEST_F(KanjiWindowTest, OpensAtItsReferenceFirstAndAtTheRememberedOffsetLater) {
+    set_learning_list({5, 9});
+    KanjiWindow_Open(main_window, 1, true); // Learning List position 1: kanji 9
+    KanjiWindow* w = KanjiWindow::instance();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->record().Kanji, KanjiData_LoadRecord(9)->Kanji);
+    EXPECT_EQ(w->pos(), main_origin());
+    EXPECT_EQ(w->size(), QSize(254, 359));
+    EXPECT_EQ(w->windowTitle(), "Kanji Window");
+    EXPECT_EQ(w->windowHandle()->transientParent(), main_window->windowHandle());
+
+    w->move(main_origin() + QPoint(60, 45));
+    KanjiWindow_Close(); // as an exercise does, through the shell
+    EXPECT_EQ(KanjiWindow::instance(), nullptr);
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 60);
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset + 1), 45);
+
+    KanjiWindow_Open(main_window, 7, false); // kanji number 7
+    w = KanjiWindow::instance();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->record().Kanji, KanjiData_LoadRecord(7)->Kanji);
+    EXPECT_EQ(w->pos(), main_origin() + QPoint(60, 45));
+}
+
+TEST_F(KanjiWindowTest, TheOffsetIsTakenFromTheWindowItWasOpenedFrom) {
+    KanjiWindow_Open(second_reference, 3, false);
+    KanjiWindow* w = KanjiWindow::instance();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->pos(), second_reference->pos());
+    w->move(second_reference->pos() + QPoint(-30, 25));
+    click(w->close_button(), QPoint(5, 5));
+    EXPECT_EQ(KanjiWindow::instance(), nullptr);
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), -30);
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset + 1), 25);
+}
+
+TEST_F(KanjiWindowTest, OpeningAgainShowsTheNewKanjiInPlace) {
+    KanjiWindow_Open(main_window, 1, false);
+    KanjiWindow* w = KanjiWindow::instance();
+    ASSERT_NE(w, nullptr);
+    w->move(300, 200);
+    const QImage first = w->contents().image();
+    KanjiWindow_Open(second_reference, 2, false);
+    EXPECT_EQ(KanjiWindow::instance(), w);
+    EXPECT_EQ(w->pos(), QPoint(300, 200));
+    EXPECT_EQ(w->record().Kanji, KanjiData_LoadRecord(2)->Kanji);
+    EXPECT_NE(w->contents().image(), first);
+    EXPECT_EQ(w->reference(), second_reference);
+    KanjiWindow_Close();
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 300 - second_reference->x());
+}
+
+TEST_F(KanjiWindowTest, ClosingAfterItsReferenceHasGoneKeepsTheStoredOffset) {
+    set_option_slot(OptKanjiWindowOffset, 11);
+    set_option_slot(OptKanjiWindowOffset + 1, 12);
+    KanjiWindow_Open(second_reference, 3, false);
+    delete second_reference;
+    KanjiWindow_Close();
+    EXPECT_EQ(KanjiWindow::instance(), nullptr);
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 11);
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset + 1), 12);
+}
+
+// Layout of the entries of one field: widths in, positions out.
+TEST(ReadingLayout, UpToFourEntriesStandOnePerLine) {
+    const ReadingLayout kun = layout_readings(kKunReadingBox, {30, 20, 40}, {25, 15, 35});
+    ASSERT_EQ(kun.entries.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(kun.entries[size_t(i)].kana_x, 6);
+        EXPECT_EQ(kun.entries[size_t(i)].kana_y, 227 + 16 * i);
+        EXPECT_EQ(kun.entries[size_t(i)].romaji_y, 225 + 16 * i);
+    }
+    EXPECT_EQ(kun.entries[1].romaji_x, 6 + 20 + 4);
+    EXPECT_TRUE(kun.separators.empty());
+    const ReadingLayout on = layout_readings(kOnReadingBox, {30, 20, 40, 10}, {});
+    ASSERT_EQ(on.entries.size(), 4u);
+    EXPECT_EQ(on.entries[3].kana_y, 130 + 48);
+    EXPECT_EQ(on.entries[3].romaji_y, 129 + 48);
+    EXPECT_EQ(on.entries[2].romaji_x, 40 + 11);
+}
+
+TEST(ReadingLayout, FiveOrMoreEntriesFlowSeparatedBySemicolons) {
+    // Each entry takes 30 + 40 + 14 = 84: two fit on a line (6 + 84 + 74 = 164 < 220, then
+    // 174 + 74 = 248 >= 220 wraps).
+    const ReadingLayout kun =
+        layout_readings(kKunReadingBox, std::vector<int>(6, 30), std::vector<int>(6, 40));
+    ASSERT_EQ(kun.entries.size(), 6u);
+    const int xs[] = {6, 90, 6, 90, 6, 90};
+    for (int i = 0; i < 6; ++i) {
+        const PlacedReading& e = kun.entries[size_t(i)];
+        EXPECT_EQ(e.kana_x, xs[i]) << i;
+        EXPECT_EQ(e.line, i / 2) << i;
+        EXPECT_EQ(e.kana_y, 227 + 16 * (i / 2)) << i;
+        EXPECT_EQ(e.romaji_x, xs[i] + 34) << i;
+    }
+    ASSERT_EQ(kun.separators.size(), 5u) << "between entries, none after the last";
+    EXPECT_EQ(kun.separators[0].x, 83);
+    EXPECT_EQ(kun.separators[1].x, 167);
+    EXPECT_EQ(kun.separators[1].y, 225);
+    EXPECT_EQ(kun.separators[2].y, 225 + 16);
+}
+
+TEST(ReadingLayout, AnEntryWrapsWhenItWouldReachTheWrapColumn) {
+    // The second entry starts at 6 + w + 14 and would end, with the 4-pixel gap, at 2w + 24:
+    // it wraps from w = 98 (exactly 220) on.
+    const ReadingLayout reaching =
+        layout_readings(kKunReadingBox, std::vector<int>(5, 49), std::vector<int>(5, 49));
+    EXPECT_EQ(reaching.entries[1].line, 1);
+    const ReadingLayout short_of_it =
+        layout_readings(kKunReadingBox, std::vector<int>(5, 49), std::vector<int>(5, 48));
+    EXPECT_EQ(short_of_it.entries[1].line, 0);
+}
+
+TEST(ReadingLayout, FiveOnEntriesFlowLikeKunEntriesSoThatAllFiveShow) {
+    const ReadingLayout on =
+        layout_readings(kOnReadingBox, std::vector<int>(5, 20), std::vector<int>(5, 30));
+    ASSERT_EQ(on.entries.size(), 5u);
+    EXPECT_EQ(on.entries[4].line, 1);
+    EXPECT_EQ(on.entries[4].kana_y, 130 + 16);
+    EXPECT_EQ(on.entries[4].romaji_y, 129 + 16);
+    EXPECT_EQ(on.separators.size(), 4u);
+}
+
+TEST(ReadingLayout, MoreThanTenEntriesKeepFlowingAndNothingFallsBelowTheFourthLine) {
+    // 38 pixels an entry: five to a line.
+    const ReadingLayout twelve =
+        layout_readings(kKunReadingBox, std::vector<int>(12, 12), std::vector<int>(12, 12));
+    EXPECT_EQ(twelve.entries.size(), 12u);
+    EXPECT_EQ(twelve.entries.back().line, 2);
+    const ReadingLayout thirty =
+        layout_readings(kKunReadingBox, std::vector<int>(30, 12), std::vector<int>(30, 12));
+    EXPECT_EQ(thirty.entries.size(), 20u);
+    for (const PlacedReading& e : thirty.entries)
+        EXPECT_LE(e.kana_y, 227 + 3 * 16);
+    for (const PlacedSeparator& s : thirty.separators)
+        EXPECT_LE(s.y, 225 + 3 * 16);
+}
+
+TEST(ReadingLayout, AnEntryWiderThanALineDoesNotLeaveTheLineBeforeItEmpty) {
+    const ReadingLayout kun =
+        layout_readings(kKunReadingBox, {150, 20, 20, 20, 20}, {100, 20, 20, 20, 20});
+    ASSERT_EQ(kun.entries.size(), 5u);
+    EXPECT_EQ(kun.entries[0].line, 0);
+    EXPECT_EQ(kun.entries[1].line, 1);
+}
+
+// The drawn contents, on records made for the purpose and on the real ones.
+class KanjiContents : public ScreenTest {
+  protected:
+    static QImage drawn(const KanjiRecord& record) {
+        Surface s(kKanjiContentsWidth, kKanjiContentsHeight);
+        draw_kanji_contents(s, record);
+        return s.image();
+    }
+    // The pixels of `a` and `b` that differ, outside `allowed`. The large kanji is left out
+    // too: the font engine's glyph caches antialias it a shade differently from one drawing to
+    // another, and no reading comes near it.
+    static int differences_outside(const QImage& a, const QImage& b, const QRect& allowed) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                n += !allowed.contains(x, y) && !inside(kKanjiBox).contains(x, y) &&
+                     a.pixel(x, y) != b.pixel(x, y);
+        return n;
+    }
+    static int differences_inside(const QImage& a, const QImage& b, const QRect& area) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += a.pixel(x, y) != b.pixel(x, y);
+        return n;
+    }
+    static QRect inside(const QRect& box) {
+        return box.adjusted(kSunkenBorder, kSunkenBorder, -kSunkenBorder, -kSunkenBorder);
+    }
+    static KanjiRecord with_readings(const std::u16string& on, const std::u16string& on_romaji,
+                                     const std::u16string& kun, const std::u16string& kun_romaji) {
+        KanjiRecord r{};
+        r.Kanji = u'生';
+        r.Meaning.assign(u"life");
+        r.OnPronun.assign(on);
+        r.OnRomaji.assign(on_romaji);
+        r.KunPronun.assign(kun);
+        r.KunRomaji.assign(kun_romaji);
+        return r;
+    }
+};
+
+TEST_F(KanjiContents, OneOnReadingAndNoKunShowOneOnLineAndAnEmptyKunBox) {
+    const KanjiRecord one_on = with_readings(u"デン", u"DEN", u"", u"");
+    const KanjiRecord none = with_readings(u"", u"", u"", u"");
+    const QImage a = drawn(one_on), b = drawn(none);
+    EXPECT_EQ(differences_inside(a, b, inside(kKunBox)), 0) << "an empty KUN box";
+    EXPECT_GT(differences_inside(a, b, QRect(4, 128, 200, 16)), 0) << "the ON line";
+    EXPECT_EQ(differences_inside(a, b, QRect(2, 146, 222, 48)), 0) << "and no second one";
+}
+
+TEST_F(KanjiContents, ManyKunEntriesFlowOverTheBoxAndNeverOutsideIt) {
+    std::u16string kun, romaji;
+    for (int i = 0; i < 14; ++i) { // more than ten
+        kun += (i ? u", " : u"") + std::u16string(u"うま.れる");
+        romaji += (i ? u", " : u"") + std::u16string(u"uma.reru");
+    }
+    const KanjiRecord many = with_readings(u"セイ", u"SEI", kun, romaji);
+    const KanjiRecord without = with_readings(u"セイ", u"SEI", u"", u"");
+    const QImage a = drawn(many), b = drawn(without);
+    EXPECT_EQ(differences_outside(a, b, inside(kKunBox)), 0);
+    EXPECT_GT(differences_inside(a, b, QRect(2, 275, 222, 14)), 0) << "the fourth line is used";
+
+    // An entry far too wide for the box is cut at the box's side.
+    const std::u16string wide(40, u'あ');
+    const KanjiRecord too_wide = with_readings(u"セイ", u"SEI", wide, u"a");
+    EXPECT_EQ(differences_outside(drawn(too_wide), b, inside(kKunBox)), 0);
+}
+
+TEST_F(KanjiContents, TheRealKanjiWithTheMostReadingsStayInsideTheirBoxes) {
+    int checked = 0;
+    for (int k = 1; k <= kKanjiTotal; ++k) {
+        KanjiRecord r = *KanjiData_LoadRecord(k);
+        const bool crowded = split_readings(r.OnPronun.text()).size() >= 5 ||
+                             split_readings(r.KunPronun.text()).size() >= 8;
+        if (!crowded) continue;
+        ++checked;
+        KanjiRecord bare = r;
+        bare.OnPronun.assign(u"");
+        bare.KunPronun.assign(u"");
+        const QImage full = drawn(r), without = drawn(bare);
+        const QImage only_on = [&] {
+            KanjiRecord on = bare;
+            on.OnPronun = r.OnPronun;
+            return drawn(on);
+        }();
+        EXPECT_EQ(differences_outside(only_on, without, inside(kOnBox)), 0) << "kanji " << k;
+        EXPECT_EQ(differences_outside(full, only_on, inside(kKunBox)), 0) << "kanji " << k;
+    }
+    EXPECT_GT(checked, 10);
+}
+
+} // namespace

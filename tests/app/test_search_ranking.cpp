@@ -1,0 +1,238 @@
+// The search behind Add Word: kana and case conversions, how a search text is classified and
+// normalised, and the ranking, held against hand-worked orders and against the ranking loops
+// written out literally on many random searches over the real kanji.
+#include "kana_conversion.h"
+#include "kanji_record.h"
+#include "screen_fixture.h"
+#include "search_index.h"
+#include "search_ranking.h"
+
+#include <gmock/gmock.h>
+#include <random>
+
+namespace {
+
+using ::testing::ElementsAre;
+
+std::u16string& field_of(SearchEntry& e, int mode) {
+    switch (mode) {
+    case ModeOnKana:
+        return e.on_kana;
+    case ModeKunKana:
+        return e.kun_kana;
+    case ModeOnRomaji:
+        return e.on_romaji;
+    case ModeKunRomaji:
+        return e.kun_romaji;
+    default:
+        return e.meaning;
+    }
+}
+
+// An index whose entries carry `texts` in the field that `mode` reads, and in every other field
+// a text that never matches.
+SearchIndex index_of(int mode, std::vector<std::u16string> texts) {
+    SearchIndex index(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        SearchEntry& e = index[i];
+        e.kanji = char16_t(0x4E00 + i);
+        for (int m : {ModeMeaning, ModeOnKana, ModeKunKana, ModeOnRomaji, ModeKunRomaji})
+            field_of(e, m) = u"#";
+        field_of(e, mode) = texts[i];
+    }
+    return index;
+}
+
+std::vector<int> both_rankings(const SearchIndex& index, const NormalisedSearch& search) {
+    const std::vector<int> fast = rank_search(index, search);
+    EXPECT_EQ(fast, rank_search_literal(index, search)) << "the two rankings disagree";
+    return fast;
+}
+
+TEST(KanaConversion, HiraganaAndKatakanaSwapByCodePointAtTheEdgesOfTheTables) {
+    EXPECT_EQ(to_katakana(u"すいか"), u"スイカ");
+    EXPECT_EQ(to_katakana(u"\u3041\u3096\u309D\u309E"), u"\u30A1\u30F6\u30FD\u30FE");
+    EXPECT_EQ(to_hiragana(u"\u30A1\u30F6\u30FD\u30FE"), u"\u3041\u3096\u309D\u309E");
+    // Outside the tables: unassigned kana, the long vowel mark, katakana without hiragana,
+    // the combining voicing mark, ASCII and kanji pass unchanged.
+    EXPECT_EQ(to_katakana(u"\u3040\u3097\u3099ーa水"), u"\u3040\u3097\u3099ーa水");
+    EXPECT_EQ(to_hiragana(u"\u30A0\u30F7\u30FCーA水"), u"\u30A0\u30F7\u30FCーA水");
+    EXPECT_EQ(to_hiragana(to_katakana(u"ぁあゔゖ")), u"ぁあゔゖ");
+}
+
+TEST(KanaConversion, CaseChangesOnlyAsciiLetters) {
+    EXPECT_EQ(to_ascii_upper(u"az.AZ-@[`{é\uFF4B"), u"AZ.AZ-@[`{é\uFF4B");
+    EXPECT_EQ(to_ascii_lower(u"AZ.az-@[`{É\uFF2B"), u"az.az-@[`{É\uFF2B");
+}
+
+TEST(SearchNormalisation, OnIsSoughtInKatakanaOrCapitalsKunInHiraganaOrSmallLetters) {
+    EXPECT_EQ(normalise_search(u"ka", SearchByOn).text, u"KA");
+    EXPECT_EQ(normalise_search(u"ka", SearchByOn).mode, ModeOnRomaji);
+    EXPECT_EQ(normalise_search(u"Ka", SearchByKun).text, u"ka");
+    EXPECT_EQ(normalise_search(u"Ka", SearchByKun).mode, ModeKunRomaji);
+    EXPECT_EQ(normalise_search(u"すい", SearchByOn).text, u"スイ");
+    EXPECT_EQ(normalise_search(u"すい", SearchByOn).mode, ModeOnKana);
+    EXPECT_EQ(normalise_search(u"スイ", SearchByKun).text, u"すい");
+    EXPECT_EQ(normalise_search(u"スイ", SearchByKun).mode, ModeKunKana);
+    for (const char16_t* typed : {u"Water", u"すい", u"KA"}) // meanings: as typed
+        EXPECT_EQ(normalise_search(typed, SearchByMeaning).text, typed);
+    EXPECT_EQ(normalise_search(u"すい", SearchByMeaning).mode, ModeMeaning);
+}
+
+TEST(SearchNormalisation, TheFirstCharacterAloneDecidesRomajiOrKana) {
+    // 'z' (122) is the last romaji code, '{' (123) the first kana one.
+    EXPECT_EQ(normalise_search(u"zすい", SearchByOn).text, u"Zすい");
+    EXPECT_EQ(normalise_search(u"zすい", SearchByOn).mode, ModeOnRomaji);
+    EXPECT_EQ(normalise_search(u"{すい", SearchByOn).text, u"{スイ");
+    EXPECT_EQ(normalise_search(u"{すい", SearchByOn).mode, ModeOnKana);
+    EXPECT_EQ(normalise_search(u"スkA", SearchByKun).text, u"すkA");
+    EXPECT_EQ(normalise_search(u"スkA", SearchByKun).mode, ModeKunKana);
+}
+
+TEST(SearchRanking, LongestPieceFirstThenLeftmostPieceThenKanjiOrder) {
+    //                 0       1        2            3    4      5      6        7      8      9
+    const auto index = index_of(ModeMeaning, {u"tide", u"later", u"hot water", u"", u"wat", u"xyz",
+                                              u"water", u"eat", u"tea", u"rat"});
+    // water (5, 0): 2, 6; ater (4, 1): 1; wat (3, 0): 4; at (2, 1): 7, 9; te (2, 2): 8;
+    // t (1, 2): 0; nothing: 3, 5.
+    EXPECT_THAT(both_rankings(index, {u"water", ModeMeaning}),
+                ElementsAre(2, 6, 1, 4, 7, 9, 8, 0, 3, 5));
+}
+
+TEST(SearchRanking, MeaningsAreCaseSensitive) {
+    const auto index = index_of(ModeMeaning, {u"hot water", u"Water"});
+    EXPECT_THAT(both_rankings(index, {u"Water", ModeMeaning}), ElementsAre(1, 0));
+    EXPECT_THAT(both_rankings(index, {u"water", ModeMeaning}), ElementsAre(0, 1));
+}
+
+TEST(SearchRanking, RepeatedPiecesCountAtTheirFirstPlace) {
+    const auto repeated = index_of(ModeKunRomaji, {u"a", u"aa", u"aaa", u"b", u"aaaaa"});
+    EXPECT_THAT(both_rankings(repeated, {u"aaaa", ModeKunRomaji}), ElementsAre(4, 2, 1, 0, 3));
+    // "ab" stands at 0 and at 3 of "abcab": it ranks by 0, ahead of "ca" (2), behind "abc".
+    const auto pieces = index_of(ModeOnRomaji, {u"cax", u"xab", u"abc", u"cab"});
+    EXPECT_THAT(both_rankings(pieces, {u"abcab", ModeOnRomaji}), ElementsAre(2, 3, 1, 0));
+}
+
+TEST(SearchRanking, TheSearchModeChoosesTheField) {
+    SearchIndex index = index_of(ModeOnKana, {u"スイ", u"カ"});
+    index[0].kun_kana = u"か";
+    index[1].kun_kana = u"すい";
+    EXPECT_THAT(both_rankings(index, {u"スイ", ModeOnKana}), ElementsAre(0, 1));
+    EXPECT_THAT(both_rankings(index, {u"すい", ModeKunKana}), ElementsAre(1, 0));
+}
+
+TEST(SearchRanking, AnEmptyOrUnmatchedSearchKeepsKanjiOrder) {
+    const auto index = index_of(ModeMeaning, {u"b", u"", u"c"});
+    EXPECT_THAT(both_rankings(index, {u"", ModeMeaning}), ElementsAre(0, 1, 2));
+    EXPECT_THAT(both_rankings(index, {u"zzz", ModeMeaning}), ElementsAre(0, 1, 2));
+    EXPECT_THAT(identity_order(3), ElementsAre(0, 1, 2));
+}
+
+TEST(SearchRanking, PiecesAcrossEveryWordOfLongSearchTextsAreFound) {
+    // A search text of 200 letters (one, two and more 64-bit words of positions), with fields
+    // holding pieces that straddle positions 63/64 and 127/128.
+    std::u16string text;
+    uint32_t state = 12345;
+    for (int i = 0; i < 200; ++i) {
+        state = state * 1103515245u + 12345u;
+        text += char16_t(u'a' + (state >> 16) % 26);
+    }
+    for (size_t length : {size_t(64), size_t(65), size_t(128), size_t(129), size_t(200)}) {
+        const std::u16string sought = text.substr(0, length);
+        const auto index =
+            index_of(ModeMeaning, {sought.substr(60, 8), u"#" + sought.substr(length - 11),
+                                   sought.substr(120 % length, 9), u"",
+                                   sought.substr(0, 3) + sought.substr(length / 2, 4)});
+        const std::vector<int> order = both_rankings(index, {sought, ModeMeaning});
+        EXPECT_EQ(order[0], 1) << "the eleven letters ending the text, length " << length;
+    }
+}
+
+// Random searches over the real kanji: pieces of real fields, pieces glued together, pieces
+// repeated, letters at random, and texts whose first character sends them to the other script.
+class RandomSearches : public ScreenTest {
+  protected:
+    std::mt19937 rng{20240607};
+    SearchIndex index;
+
+    void SetUp() override {
+        ScreenTest::SetUp();
+        index = build_search_index(kKanjiTotal);
+    }
+    int below(int n) { return int(rng() % unsigned(std::max(n, 1))); }
+
+    std::u16string piece_of_some_field(int mode, int max_length) {
+        for (;;) {
+            const std::u16string& f = index[size_t(below(kKanjiTotal))].field(mode);
+            if (f.empty()) continue;
+            const int start = below(int(f.size()));
+            return f.substr(size_t(start),
+                            size_t(1 + below(std::min(max_length, int(f.size()) - start))));
+        }
+    }
+    std::u16string random_letters(const std::u16string& alphabet, int length) {
+        std::u16string s;
+        for (int i = 0; i < length; ++i)
+            s += alphabet[size_t(below(int(alphabet.size())))];
+        return s;
+    }
+    int random_length() {
+        const int kind = below(20);
+        return kind < 10 ? 1 + below(8) : kind < 17 ? 9 + below(22) : 31 + below(70);
+    }
+    // What a user might type for a field read in `mode`, in the script it is typed in.
+    std::u16string typed_text(int mode) {
+        const int length = random_length();
+        std::u16string s;
+        switch (below(5)) {
+        case 0:
+            s = piece_of_some_field(mode, length);
+            break;
+        case 1:
+            while (int(s.size()) < length)
+                s += piece_of_some_field(mode, 1 + below(12));
+            break;
+        case 2: {
+            const std::u16string p = piece_of_some_field(mode, 3);
+            while (int(s.size()) < length)
+                s += p;
+            break;
+        }
+        case 3:
+            s = random_letters(u"aeiostnrkhwmy ,.-AEKS", length);
+            break;
+        default:
+            s = random_letters(u"すいかあスイカア kaSHI", length);
+            break;
+        }
+        s.resize(std::min<size_t>(s.size(), 100));
+        if (mode == ModeOnKana) s = to_hiragana(s); // typed in hiragana, sought in katakana
+        if (mode == ModeKunRomaji && below(2)) s = to_ascii_upper(s); // typed in capitals
+        return s;
+    }
+};
+
+TEST_F(RandomSearches, TheFastRankingGivesTheLiteralOrderEveryTime) {
+    const int modes[] = {ModeMeaning, ModeOnKana, ModeKunKana, ModeOnRomaji, ModeKunRomaji};
+    const int by[] = {SearchByMeaning, SearchByOn, SearchByKun, SearchByOn, SearchByKun};
+    int searches = 0, matched_whole = 0, matched_nothing = 0, long_ones = 0;
+    for (int round = 0; round < 30; ++round) {
+        for (int m = 0; m < 5; ++m, ++searches) {
+            const NormalisedSearch search = normalise_search(typed_text(modes[m]), by[m]);
+            const std::vector<int> fast = rank_search(index, search);
+            ASSERT_EQ(fast, rank_search_literal(index, search))
+                << "search " << utf16_to_utf8(search.text) << " in mode " << search.mode;
+            const std::u16string& first = index[size_t(fast[0])].field(search.mode);
+            matched_whole += first.find(search.text) != std::u16string::npos;
+            matched_nothing += first.find_first_of(search.text) == std::u16string::npos;
+            long_ones += search.text.size() > 30;
+        }
+    }
+    // The searches covered whole matches, searches matching nothing and long texts.
+    EXPECT_GT(matched_whole, 20);
+    EXPECT_GT(matched_nothing, 0);
+    EXPECT_GT(long_ones, 5);
+    EXPECT_EQ(searches, 150);
+}
+
+} // namespace
