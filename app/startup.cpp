@@ -56,7 +56,6 @@ bool user_wants_font_instructions(MainWindow* w) {
 // The first creation steps, up to the font check. False when the program is to end.
 bool prepare(MainWindow* w) {
     Splash_Show(w);
-    register_toolkit_resources();
     if (get_option_slot(OptMainWindowSaved) == 0) set_option_slot(OptMainWindowSaved, 1);
     SetExcludeCompleted(get_option_slot(OptExcludeCompleted) != 0);
     random_seed_from_clock();
@@ -97,6 +96,8 @@ QPoint main_window_position(bool saved, QPoint saved_position, const QRect& work
 std::optional<int> App_Start() {
     App_ClearExitRequest();
     Options_Load();
+    // The control images come first: the main window's caption bar is drawn as it is created.
+    register_toolkit_resources();
     const QPoint position = main_window_position(
         get_option_slot(OptMainWindowSaved) != 0,
         QPoint(get_option_slot(OptMainWindowX), get_option_slot(OptMainWindowX + 1)), work_area());

@@ -255,6 +255,20 @@ TEST_F(MainWindowTest, RemovingTwoCopiesOfAKanjiCountsItCompletedOnce) {
     EXPECT_EQ(CompletedList_CompletedCount(), 1u);
 }
 
+TEST_F(MainWindowTest, RemoveWordTakesTheChosenWordEvenAfterARefillMovedIt) {
+    open();
+    const std::vector<int> before = learning_list();
+    click_row(5);
+    pass_all_exercises(before[2]); // an exercise closes: the refill takes row 2 out
+    LearningList_Refill();
+    MainWindow_SetActive(true);
+    answer_message_boxes({MessageNo});
+    press("Remove Word");
+    EXPECT_FALSE(LearningList_Contains(before[5])) << "the word the user chose is removed";
+    EXPECT_TRUE(LearningList_Contains(before[6])) << "not the one that moved into its row";
+    EXPECT_EQ(row_texts(), characters(learning_list()));
+}
+
 TEST_F(MainWindowTest, ZeroWordScoreResetsTheSelectedWordsAndUncountsCompletedOnes) {
     open({1, 2, 3});
     pass_all_exercises(2);

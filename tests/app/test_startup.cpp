@@ -2,6 +2,7 @@
 // splash, font check, study data, refill), where the main window opens, and what leaving saves.
 #include "app_exit.h"
 #include "button.h"
+#include "caption_bar.h"
 #include "check_box.h"
 #include "exercises.h"
 #include "exit_signals.h"
@@ -16,11 +17,14 @@
 #include "single_instance.h"
 #include "splash.h"
 #include "startup.h"
+#include "toolkit_images.h"
+#include "wait_until.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QResource>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -135,6 +139,20 @@ TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanji) {
     EXPECT_TRUE(QFile::exists("data/scores.dat"));
     EXPECT_EQ(read_words("data/llist.dat"),
               (std::vector<int32_t>{10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST_F(StartupTest, TheCaptionBarIsDrawnWithTheControlImages) {
+    // As in a real start, no image library is known before the start-up registers them.
+    for (const char* name : {"ag", "picmain", "instr"})
+        QResource::unregisterResource(
+            QDir(folder).filePath(QStringLiteral("dlls/%1.rcc").arg(name)));
+    register_toolkit_resources_in(QStringLiteral("/nonexistent")); // forgets images seen so far
+    ASSERT_TRUE(toolkit_image(image_id::CaptionClose).isNull());
+    MainWindow* w = start();
+    ASSERT_FALSE(toolkit_image(image_id::CaptionClose).isNull());
+    Surface fresh(w->width(), 20);
+    CaptionBar::paint(fresh, w->caption_bar().state(), "Brushwise");
+    EXPECT_EQ(w->caption_bar().image().image(), fresh.image());
 }
 
 TEST_F(StartupTest, LaterStartsOpenWhereTheUserLeft) {
@@ -276,7 +294,7 @@ TEST_F(StartupTest, SignalAtRestEndsTheLoopWithItsCodeAfterSaving) {
     LearningList_RemoveAt(0);
     ExitSignals exit_signals([](int number) { App_Leave(128 + number); });
     std::raise(SIGTERM);
-    QTRY_VERIFY_WITH_TIMEOUT(App_ExitRequested(nullptr), 2000);
+    ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); }));
     int code = 0;
     App_ExitRequested(&code);
     EXPECT_EQ(code, 128 + SIGTERM);
@@ -307,20 +325,26 @@ TEST_F(StartupTest, SessionSaveKeepsRunningAndLaterChangesAreSavedOnExit) {
     EXPECT_EQ(read_words("data/llist.dat").front(), 8);
 }
 
-TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForwardUnminimised) {
+TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForward) {
     const QString name = QDir(folder).filePath(QStringLiteral("instance"));
     SingleInstance first(name);
     ASSERT_FALSE(first.another_copy_runs());
     ASSERT_TRUE(first.listening());
-    MainWindow* w = start();
-    first.set_on_show_request([w] { w->bring_forward(); });
-    w->showMinimized();
-    ASSERT_TRUE(w->isMinimized());
+    int requests = 0;
+    first.set_on_show_request([&] { ++requests; });
 
     SingleInstance second(name);
     EXPECT_TRUE(second.another_copy_runs());
     EXPECT_FALSE(second.listening());
-    QTRY_VERIFY_WITH_TIMEOUT(!w->isMinimized(), 3000);
+    EXPECT_TRUE(wait_until([&] { return requests == 1; }));
+}
+
+TEST_F(StartupTest, BroughtForwardTheMainWindowIsUnminimised) {
+    MainWindow* w = start();
+    w->showMinimized();
+    ASSERT_TRUE(w->isMinimized());
+    w->bring_forward();
+    EXPECT_FALSE(w->isMinimized());
     EXPECT_TRUE(w->isVisible());
 }
 

@@ -12,10 +12,11 @@ out_dir=${2:-}
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
+xev_pid=""
 
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  for pid in $app_pid $xev_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -51,42 +52,48 @@ export DISPLAY=":$(head -n1 "$display_file")"
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 unset WAYLAND_DISPLAY
 
-# Start, and time the splash: A the last poll without it, B the first with it, C the last with
-# it, D the first without it.
+# Start. The X server's own map and unmap notices, stamped as they arrive, time the splash.
+events="$work/events"
+stdbuf -oL xev -root -event substructure -event property 2>/dev/null |
+  while IFS= read -r line; do echo "${EPOCHREALTIME/./} $line"; done >"$events" &
+xev_pid=$!
+# Listening once a property change on the root window comes through.
+poll_for "xprop -root -f _BRUSHWISE_E2E 8s -set _BRUSHWISE_E2E ready; grep -m1 PropertyNotify '$events'" \
+  5000 >/dev/null || fail "xev does not listen"
 cd "$work"
-a=$(now_ms)
 ./brushwise 2>"$work/stderr" &
 app_pid=$!
-deadline=$(( a + 10000 ))
-while [ -z "$(visible '^SplashWindow$')" ]; do
-  a=$(now_ms)
-  [ "$a" -lt "$deadline" ] || fail "no splash"
-  kill -0 "$app_pid" 2>/dev/null || fail "brushwise ended before its splash: $(cat "$work/stderr")"
-done
-b=$(now_ms)
-c=$b
-while [ -n "$(visible '^SplashWindow$')" ]; do c=$(now_ms); done
-d=$(now_ms)
-echo "shell_x11: splash visible between $(( c - b )) and $(( d - a )) ms"
-[ $(( d - a )) -ge 2000 ] || fail "the splash was up for less than 2000 ms"
-[ $(( c - b )) -ge 1900 ] || fail "the splash was seen for only $(( c - b )) ms"
-
-# The main window.
+splash=$(poll_for "visible '^SplashWindow\$'" 10000) || fail "no splash: $(cat "$work/stderr")"
+splash_hex=$(printf '0x%x' "$splash")
+# The main window, once the splash has gone.
 id=$(poll_for "visible '^Brushwise$'" 10000) || fail "no main window"
+[ -z "$(visible '^SplashWindow$')" ] || fail "the splash is still up beside the main window"
+notice_time() { # $1 MapNotify or UnmapNotify: when the X server reported it for the splash
+  awk -v kind="$1" -v w="window $splash_hex," \
+    'index($0, kind " event") { t = $1; getline; if (index($0, w)) { print t; exit } }' "$events"
+}
+mapped=$(notice_time MapNotify)
+unmapped=$(notice_time UnmapNotify)
+[ -n "$mapped" ] && [ -n "$unmapped" ] || fail "no map and unmap notices for the splash"
+splash_ms=$(( (unmapped - mapped) / 1000 ))
+echo "shell_x11: splash $splash_hex mapped for $splash_ms ms"
+[ "$splash_ms" -ge 2000 ] || fail "the splash was up for only $splash_ms ms"
 [ "$(echo "$id" | wc -l)" -eq 1 ] || fail "more than one main window"
 eval "$(xdotool getwindowgeometry --shell "$id")"
 echo "shell_x11: main window $id at $X,$Y size ${WIDTH}x${HEIGHT}"
 [ "$WIDTH" -eq 672 ] && [ "$HEIGHT" -eq 479 ] || fail "main window is ${WIDTH}x${HEIGHT}"
 [ "$X" -eq 304 ] && [ "$Y" -eq 272 ] || fail "main window not centred in the work area: $X,$Y"
 win_x=$X win_y=$Y
-# The list's first row has ink once the window is painted.
-first_row_ink() {
-  local v
-  v=$(import -window root -crop "40x20+$((win_x + 26))+$((win_y + 54))" -colorspace gray \
-        -format '%[fx:minima]' info: 2>/dev/null) || return 0
+# Ink (a dark pixel) in a part of the window: WxH+X+Y in window coordinates.
+ink() {
+  local w=${1%%x*} rest=${1#*x} v
+  local h=${rest%%+*} xy=${rest#*+}
+  v=$(import -window root -crop "${w}x${h}+$((win_x + ${xy%%+*}))+$((win_y + ${xy#*+}))" \
+        -colorspace gray -format '%[fx:minima]' info: 2>/dev/null) || return 0
   awk -v v="$v" 'BEGIN { if (v < 0.5) print "ink" }'
 }
-poll_for first_row_ink 5000 >/dev/null || fail "the Learning List shows no kanji"
+poll_for "ink 40x20+26+54" 5000 >/dev/null || fail "the Learning List shows no kanji"
+[ -n "$(ink 19x14+647+4)" ] || fail "the caption bar has no close glyph (control images missing)"
 if [ -n "$out_dir" ]; then
   mkdir -p "$out_dir"
   import -window root -crop "672x479+$win_x+$win_y" "$out_dir/main_window_x11.png"

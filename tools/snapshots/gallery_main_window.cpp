@@ -90,7 +90,48 @@ void main_window(Gallery& g) {
     SetExcludeCompleted(false);
 }
 
+// The first kanji (by number) for which the test holds.
+int first_kanji(bool (*test)(const KanjiRecord&)) {
+    for (int k = 1; k <= kKanjiTotal; ++k)
+        if (test(*KanjiData_LoadRecord(k))) return k;
+    return 1;
+}
+
+// The summary of words without a KUN or an ON reading (crossed cells), passed partly, and of no
+// word at all.
+void summaries(Gallery& g) {
+    WorkingFolder folder;
+    const int no_kun = first_kanji([](const KanjiRecord& r) { return r.hasOn() && !r.hasKun(); });
+    const int no_on = first_kanji([](const KanjiRecord& r) { return !r.hasOn() && r.hasKun(); });
+    auto* w = new MainWindow;
+    w->build();
+    w->show();
+    LearningList_Append(no_kun);
+    w->list_append_kanji(no_kun);
+    LearningList_Append(no_on);
+    w->list_append_kanji(no_on);
+    Scores_SetSlot(no_on, KanjiMeaningMC, 1);
+    GallerySheet sheet(2);
+    const int rows = w->learning_list()->count();
+    click_row(w->learning_list(), rows - 2);
+    settle();
+    sheet.add(QStringLiteral("no KUN reading"), *w->summary_panel());
+    click_row(w->learning_list(), rows - 1);
+    settle();
+    sheet.add(QStringLiteral("no ON reading, meaning passed"), *w->summary_panel());
+    w->show_summary(-1);
+    settle();
+    sheet.add(QStringLiteral("nothing selected"), *w->summary_panel());
+    MainWindow_SetActive(false);
+    w->show_summary(rows - 2);
+    settle();
+    sheet.add(QStringLiteral("no KUN reading, inactive"), *w->summary_panel());
+    g.save("main_window_summaries", sheet.image());
+    delete w;
+}
+
 GalleryRegistration reg_splash("splash", &splash);
+GalleryRegistration reg_summaries("main_window_summaries", &summaries);
 GalleryRegistration reg_main("main_window", &main_window);
 
 } // namespace
