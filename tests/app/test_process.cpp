@@ -4,6 +4,7 @@
 #include "display_check.h"
 #include "screen_fixture.h"
 #include "startup.h"
+#include "test_helpers.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,17 +19,6 @@
 namespace {
 
 constexpr int kStartTimeoutMs = 20000;
-
-std::vector<int32_t> read_words(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray b = f.readAll();
-    std::vector<int32_t> words;
-    for (qsizetype i = 0; i + 3 < b.size(); i += 4)
-        words.push_back(int32_t(uint8_t(b[i]) | uint8_t(b[i + 1]) << 8 | uint8_t(b[i + 2]) << 16 |
-                                uint32_t(uint8_t(b[i + 3])) << 24));
-    return words;
-}
 
 // Every file under the folder with its size and modification time.
 QStringList folder_state(const QString& folder) {
