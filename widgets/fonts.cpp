@@ -36,6 +36,8 @@ FaceTable build_table() {
     t.families.insert(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     t.families.insert(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     t.families.insert(QString::fromLatin1(kJapaneseFace), QString::fromLatin1(kJapaneseFace));
+    t.families.insert(QString::fromUtf16(kJapaneseFaceLocalName),
+                      QString::fromLatin1(kJapaneseFace));
     // Faces without a name fall back to the system's sans face.
     t.families.insert(QString(), QStringLiteral("Liberation Sans"));
     return t;

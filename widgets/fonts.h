@@ -12,3 +12,5 @@ QString installed_family(const QString& face);
 
 // The Japanese face of the program.
 inline const char* const kJapaneseFace = "IPAexMincho";
+// Its name where the user's language is Japanese (the same family under its Japanese name).
+inline const char16_t* const kJapaneseFaceLocalName = u"IPAex\u660E\u671D";

@@ -35,6 +35,13 @@ void ExampleWindow_Close();
 QString App_JapaneseFace();
 void App_SetJapaneseFace(const QString& face);
 
+// The platform code that decides small platform details: always 4 on Linux (help texts drop
+// their byte-order mark, explanation popups are shown).
+constexpr int kPlatformCode = 4;
+inline int App_PlatformCode() {
+    return kPlatformCode;
+}
+
 // Opens a help page ("help/index.htm", "help/stroke_help.htm": relative to the working folder)
 // with the desktop's default handler. Tests replace the opener to record the absolute paths.
 void open_help_page(const QString& relative_path);

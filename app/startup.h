@@ -1,0 +1,19 @@
+#pragma once
+// The start-up: one running copy, the options, the main window with its splash, the Japanese
+// font check, the study data, the refill, and the message loop.
+#include <QPoint>
+#include <QRect>
+#include <optional>
+
+class QApplication;
+
+// Everything after the application object exists; returns the process's exit code.
+int App_Run(QApplication& app);
+
+// The start-up proper, from loading the options to showing the main window. Returns an exit
+// code when the program is to end here (the user chose the font instructions), else nothing.
+std::optional<int> App_Start();
+
+// Where the main window opens: the saved position once the window has been created before
+// (option slot 0 set), else centred in the work area (its right and bottom edges halved).
+QPoint main_window_position(bool saved, QPoint saved_position, const QRect& work_area);

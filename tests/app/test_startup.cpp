@@ -1,0 +1,349 @@
+// The start-up and the ways out, in the test's own process: the order of the start (options,
+// splash, font check, study data, refill), where the main window opens, and what leaving saves.
+#include "app_exit.h"
+#include "button.h"
+#include "caption_bar.h"
+#include "check_box.h"
+#include "exercises.h"
+#include "exit_signals.h"
+#include "japanese_font.h"
+#include "kanji_list.h"
+#include "learning_list.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "options.h"
+#include "scores.h"
+#include "screen_fixture.h"
+#include "single_instance.h"
+#include "splash.h"
+#include "startup.h"
+#include "test_helpers.h"
+#include "toolkit_images.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QResource>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+
+namespace {
+
+constexpr int kShortSplashMs = 120;
+
+// The options file as written: 106 slots.
+std::vector<int32_t> options_file() {
+    return read_words(QStringLiteral("brushwise.opt"));
+}
+
+class StartupTest : public ScreenTest {
+  protected:
+    std::vector<int> ended_with; // codes given to the process ender
+
+    void SetUp() override {
+        ScreenTest::SetUp();
+        Splash_SetMinimumDuration(kShortSplashMs);
+        set_japanese_family_source([] { return QStringList{QStringLiteral("IPAexMincho")}; });
+        set_process_ender([this](int code) { ended_with.push_back(code); });
+    }
+    void TearDown() override {
+        Splash_SetMinimumDuration(-1);
+        set_japanese_family_source({});
+        set_process_ender({});
+        ScreenTest::TearDown();
+    }
+    MainWindow* start() {
+        const std::optional<int> ended = App_Start();
+        EXPECT_FALSE(ended.has_value());
+        return MainWindow::instance();
+    }
+    static QRect work_area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+};
+
+TEST(MainWindowPosition, CentredInTheWorkAreaUntilAPositionIsSaved) {
+    // Right and bottom edges of the work area, halved with the window's size taken off.
+    EXPECT_EQ(main_window_position(false, {}, QRect(0, 0, 1280, 1024)), QPoint(304, 272));
+    EXPECT_EQ(main_window_position(false, {}, QRect(100, 30, 1180, 994)), QPoint(304, 272));
+    EXPECT_EQ(main_window_position(false, {}, QRect(0, 0, 600, 400)), QPoint(-36, -39));
+    EXPECT_EQ(main_window_position(true, QPoint(-5000, 7), QRect(0, 0, 1280, 1024)),
+              QPoint(-5000, 7))
+        << "a saved position is taken as it is";
+}
+
+TEST(JapaneseFace, ChosenByTheUsersLanguageAndFoundUnderEitherName) {
+    EXPECT_EQ(japanese_face_for(QLocale::Japanese), QString::fromUtf8("IPAex明朝"));
+    EXPECT_EQ(japanese_face_for(QLocale::English), "IPAexMincho");
+    EXPECT_EQ(japanese_face_for(QLocale::Korean), "IPAexMincho");
+    EXPECT_TRUE(japanese_face_installed({"DejaVu Sans", "IPAexMincho"}));
+    EXPECT_TRUE(japanese_face_installed({QString::fromUtf8("IPAex明朝")}));
+    EXPECT_TRUE(japanese_face_installed({"IPAexMincho [IPA]"}));
+    EXPECT_FALSE(japanese_face_installed({"IPAexGothic", "IPAMincho", "Noto Serif CJK JP"}));
+    EXPECT_FALSE(japanese_face_installed({}));
+}
+
+TEST(Splash, WaitsOnlyForWhatIsLeftOfTheMinimum) {
+    EXPECT_EQ(splash_remaining_wait(1000, 1500, 2000), 1500);
+    EXPECT_EQ(splash_remaining_wait(1000, 3000, 2000), 0);
+    EXPECT_EQ(splash_remaining_wait(1000, 3500, 2000), 0);
+    EXPECT_EQ(splash_position(QSize(1280, 1024)), QPoint(459, 388));
+    EXPECT_EQ(splash_position(QSize(301, 200)), QPoint(-31, -24)) << "an arithmetic halving";
+}
+
+TEST_F(StartupTest, SplashShowsThePictureForTheMinimumTime) {
+    QWidget owner;
+    QElapsedTimer t;
+    t.start();
+    Splash_Show(&owner);
+    QWidget* splash = Splash_Window();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(splash->size(), QSize(362, 247));
+    EXPECT_EQ(splash->pos(), splash_position(QGuiApplication::primaryScreen()->size()));
+    const QImage picture(QStringLiteral("res/splash.bmp"));
+    ASSERT_FALSE(picture.isNull());
+    const QImage shown = splash->grab().toImage();
+    for (QPoint p : {QPoint(5, 5), QPoint(180, 120), QPoint(360, 245)})
+        EXPECT_EQ(shown.pixel(p) & 0xffffff, picture.pixel(p) & 0xffffff);
+    Splash_Close();
+    EXPECT_GE(t.elapsed(), kShortSplashMs);
+    EXPECT_EQ(Splash_Window(), nullptr);
+    Splash_Close(); // no splash: nothing happens
+}
+
+TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanji) {
+    QElapsedTimer t;
+    t.start();
+    MainWindow* w = start();
+    ASSERT_NE(w, nullptr);
+    EXPECT_GE(t.elapsed(), kShortSplashMs) << "the splash was up for its time";
+    EXPECT_EQ(Splash_Window(), nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->pos(), main_window_position(false, {}, work_area()));
+    EXPECT_EQ(w->learning_list()->count(), 10);
+    EXPECT_EQ(options_file().at(OptMainWindowSaved), 1);
+    EXPECT_TRUE(QFile::exists("data/clist.dat"));
+    EXPECT_TRUE(QFile::exists("data/scores.dat"));
+    EXPECT_EQ(read_words("data/llist.dat"),
+              (std::vector<int32_t>{10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST_F(StartupTest, TheCaptionBarIsDrawnWithTheControlImages) {
+    // As in a real start, no image library is known before the start-up registers them.
+    for (const char* name : {"ag", "picmain", "instr"})
+        QResource::unregisterResource(
+            QDir(folder).filePath(QStringLiteral("dlls/%1.rcc").arg(name)));
+    register_toolkit_resources_in(QStringLiteral("/nonexistent")); // forgets images seen so far
+    if (!toolkit_image(image_id::CaptionClose).isNull())
+        GTEST_SKIP() << "an earlier test of this process registered image libraries elsewhere";
+    MainWindow* w = start();
+    ASSERT_FALSE(toolkit_image(image_id::CaptionClose).isNull());
+    Surface fresh(w->width(), 20);
+    CaptionBar::paint(fresh, w->caption_bar().state(), "Brushwise");
+    EXPECT_EQ(w->caption_bar().image().image(), fresh.image());
+}
+
+TEST_F(StartupTest, LaterStartsOpenWhereTheUserLeft) {
+    Options_Clear();
+    set_option_slot(OptMainWindowSaved, 1);
+    set_option_slot(OptMainWindowX, 37);
+    set_option_slot(OptMainWindowX + 1, 55);
+    set_option_slot(OptExcludeCompleted, 1);
+    Options_Clear();
+    SetExcludeCompleted(false);
+    MainWindow* w = start();
+    EXPECT_EQ(w->pos(), QPoint(37, 55));
+    EXPECT_TRUE(GetExcludeCompleted()) << "the exclude flag comes from its slot";
+    EXPECT_TRUE(w->exclude_box()->checked());
+}
+
+TEST_F(StartupTest, StartRefillsTheListBeforeShowingIt) {
+    Scores_Open();
+    pass_all_exercises(3);
+    Scores_Close();
+    MainWindow* w = start();
+    EXPECT_EQ(w->learning_list()->count(), 10);
+    EXPECT_FALSE(LearningList_Contains(3));
+    EXPECT_TRUE(LearningList_Contains(11));
+    EXPECT_EQ(CompletedList_CompletedCount(), 1u);
+}
+
+TEST_F(StartupTest, MissingFontAnsweredNoOpensTheInstructionsAndEndsHavingWrittenOnlySlotZero) {
+    set_japanese_family_source([] { return QStringList{"DejaVu Sans", "IPAexGothic"}; });
+    answer_message_boxes({MessageNo});
+    const std::optional<int> ended = App_Start();
+    ASSERT_TRUE(ended.has_value());
+    EXPECT_EQ(*ended, 0);
+    ASSERT_EQ(message_texts.size(), 1u);
+    EXPECT_EQ(message_texts[0], QString::fromLatin1(kMessageFontsMissing));
+    EXPECT_EQ(opened_pages, QStringList{QDir(folder).filePath("help/index.htm")});
+    std::vector<int32_t> expected(106, 0);
+    expected[OptMainWindowSaved] = 1;
+    EXPECT_EQ(options_file(), expected);
+    for (const char* f : {"data/clist.dat", "data/scores.dat", "data/llist.dat"})
+        EXPECT_FALSE(QFile::exists(f)) << f;
+    EXPECT_EQ(MainWindow::instance(), nullptr);
+    EXPECT_EQ(Splash_Window(), nullptr) << "the splash closed before the question";
+}
+
+TEST_F(StartupTest, MissingFontAnsweredYesOrClosedStartsAnyway) {
+    set_japanese_family_source([] { return QStringList{}; });
+    for (int answer : {MessageYes, MessageClosed}) {
+        answer_message_boxes({answer});
+        MainWindow* w = start();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(opened_pages.isEmpty());
+        delete w;
+    }
+    EXPECT_EQ(message_texts.size(), 2u);
+}
+
+TEST_F(StartupTest, ExitSavesTheListThePositionAndTheExcludeFlag) {
+    MainWindow* w = start();
+    LearningList_Append(44);
+    w->move(123, 77);
+    SetExcludeCompleted(true);
+    App_Exit();
+    EXPECT_FALSE(w->isVisible());
+    int code = -1;
+    EXPECT_TRUE(App_ExitRequested(&code));
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(read_words("data/llist.dat"),
+              (std::vector<int32_t>{11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 44}));
+    const auto options = options_file();
+    EXPECT_EQ(options.at(OptMainWindowX), 123);
+    EXPECT_EQ(options.at(OptMainWindowX + 1), 77);
+    EXPECT_EQ(options.at(OptExcludeCompleted), 1);
+    EXPECT_TRUE(ended_with.empty()) << "the message loop ends; the process is not cut short";
+
+    // Saved once: what changes afterwards (the quit that follows) is not written.
+    LearningList_Append(45);
+    App_SaveBeforeQuit();
+    EXPECT_EQ(read_words("data/llist.dat").front(), 11);
+}
+
+TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
+    // A folder in the file's place: the new file cannot be renamed over it.
+    for (const char* blocked : {"data/llist.dat", "brushwise.opt"}) {
+        start();
+        QFile::remove(blocked);
+        ASSERT_TRUE(QDir().mkdir(blocked));
+        App_Exit();
+        int code = 0;
+        EXPECT_TRUE(App_ExitRequested(&code));
+        EXPECT_EQ(code, 1) << blocked << ": a failed save is not reported as success";
+        const bool list_blocked = QString::fromLatin1(blocked) == "data/llist.dat";
+        EXPECT_EQ(list_blocked ? options_file().at(OptMainWindowSaved)
+                               : read_words("data/llist.dat").front(),
+                  list_blocked ? 1 : 10)
+            << blocked << ": the other file is still saved";
+        QDir().rmdir(blocked);
+        delete MainWindow::instance();
+    }
+}
+
+TEST_F(StartupTest, WindowManagersCloseSavesAsExitDoes) {
+    MainWindow* w = start();
+    LearningList_RemoveAt(0);
+    w->move(40, 50);
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
+    EXPECT_EQ(options_file().at(OptMainWindowX), 40);
+    int code = -1;
+    EXPECT_TRUE(App_ExitRequested(&code));
+    EXPECT_EQ(code, 0);
+}
+
+TEST_F(StartupTest, CloseWhileAQuestionIsOpenSavesAndEndsTheProcess) {
+    MainWindow* w = start();
+    LearningList_RemoveAt(0);
+    // A question owned by the main window waits in its own loop: the close arrives there, and the
+    // process cannot return to its message loop, so it ends at once after saving.
+    bool closed_while_asking = false;
+    QTimer::singleShot(30, w, [&] {
+        closed_while_asking = open_message_box() != nullptr;
+        w->close();
+        for (Button* b : open_message_box()->findChildren<Button*>())
+            if (b->caption() == " Yes ") click(b, QPoint(5, 5));
+    });
+    show_message_box(w, "Waiting", MessageYesNo, -1);
+    EXPECT_TRUE(closed_while_asking);
+    EXPECT_EQ(ended_with, std::vector<int>{0});
+    EXPECT_FALSE(App_ExitRequested(nullptr));
+    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
+}
+
+TEST_F(StartupTest, SignalAtRestEndsTheLoopWithItsCodeAfterSaving) {
+    MainWindow* w = start();
+    LearningList_RemoveAt(0);
+    ExitSignals exit_signals([](int number) { App_Leave(128 + number); });
+    std::raise(SIGTERM);
+    ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); }));
+    int code = 0;
+    App_ExitRequested(&code);
+    EXPECT_EQ(code, 128 + SIGTERM);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
+    EXPECT_TRUE(ended_with.empty());
+}
+
+TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
+    Options_Load();
+    auto* w = new MainWindow; // created, not yet built: the Learning List is not loaded
+    App_Leave(128 + SIGINT);
+    EXPECT_EQ(ended_with, std::vector<int>{128 + SIGINT});
+    EXPECT_FALSE(QFile::exists("data/llist.dat"));
+    EXPECT_FALSE(QFile::exists("brushwise.opt"));
+    delete w;
+}
+
+TEST_F(StartupTest, SessionSaveKeepsRunningAndLaterChangesAreSavedOnExit) {
+    MainWindow* w = start();
+    LearningList_RemoveAt(0);
+    App_SaveForSession();
+    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(App_ExitRequested(nullptr));
+    LearningList_RemoveAt(0);
+    App_Exit();
+    EXPECT_EQ(read_words("data/llist.dat").front(), 8);
+}
+
+TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForward) {
+    const QString name = QDir(folder).filePath(QStringLiteral("instance"));
+    SingleInstance first(name);
+    ASSERT_FALSE(first.another_copy_runs());
+    ASSERT_TRUE(first.listening());
+    int requests = 0;
+    first.set_on_show_request([&] { ++requests; });
+
+    SingleInstance second(name);
+    EXPECT_TRUE(second.another_copy_runs());
+    EXPECT_FALSE(second.listening());
+    EXPECT_TRUE(wait_until([&] { return requests == 1; }));
+}
+
+TEST_F(StartupTest, BroughtForwardTheMainWindowIsUnminimised) {
+    MainWindow* w = start();
+    w->showMinimized();
+    ASSERT_TRUE(w->isMinimized());
+    w->bring_forward();
+    EXPECT_FALSE(w->isMinimized());
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(StartupTest, ASocketLeftBehindByACopyThatDiedIsTakenOver) {
+    const QString name = QDir(folder).filePath(QStringLiteral("stale"));
+    QFile left_over(name);
+    ASSERT_TRUE(left_over.open(QIODevice::WriteOnly)); // nobody answers there
+    left_over.close();
+    SingleInstance instance(name);
+    EXPECT_FALSE(instance.another_copy_runs());
+    EXPECT_TRUE(instance.listening());
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# The shell on a real X server (Xvfb, no window manager): the splash is up for at least two
+# seconds, then the main window "Brushwise" (672 x 479, centred) shows the first ten kanji; a second
+# start ends with code 0 and leaves one window; a click on "Exit" ends the program with code 0 and
+# leaves the options, the Learning List, the completed list and the score table as they should be.
+#
+#   shell_x11.sh RUN_DIR [OUT_DIR]    (OUT_DIR receives a screenshot of the main window)
+set -euo pipefail
+
+run_dir=$(cd "${1:?usage: shell_x11.sh RUN_DIR [OUT_DIR]}" && pwd)
+out_dir=${2:-}
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+xev_pid=""
+
+cleanup() {
+  for pid in $app_pid $xev_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "shell_x11: FAIL: $*" >&2; exit 1; }
+now_ms() { date +%s%3N; }
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+# Polls a command until it prints something (or $2 ms pass); prints what it printed.
+poll_for() {
+  local deadline=$(( $(now_ms) + $2 )) got=""
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    got=$(eval "$1")
+    [ -n "$got" ] && { echo "$got"; return 0; }
+  done
+  return 1
+}
+word() { od -An -t d4 -j $(( 4 * $2 )) -N 4 "$1" | tr -d ' '; }
+size() { stat -c %s "$1"; }
+
+# The installation folder without any user file.
+mkdir -p "$work/data" "$work/runtime"
+chmod 700 "$work/runtime"
+for f in data/kanji.dat data/examples.dat res dlls help brushwise; do
+  ln -s "$run_dir/$f" "$work/$f"
+done
+
+# An X server of our own on a free display.
+display_file="$work/display"
+Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$display_file" 2>/dev/null &
+xvfb_pid=$!
+poll_for "cat '$display_file' 2>/dev/null" 10000 >/dev/null || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$display_file")"
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
+unset WAYLAND_DISPLAY
+
+# Start. The X server's own map and unmap notices, stamped as they arrive, time the splash.
+events="$work/events"
+stdbuf -oL xev -root -event substructure -event property 2>/dev/null |
+  while IFS= read -r line; do echo "${EPOCHREALTIME/./} $line"; done >"$events" &
+xev_pid=$!
+# Listening once a property change on the root window comes through.
+poll_for "xprop -root -f _BRUSHWISE_E2E 8s -set _BRUSHWISE_E2E ready; grep -m1 PropertyNotify '$events'" \
+  5000 >/dev/null || fail "xev does not listen"
+cd "$work"
+./brushwise 2>"$work/stderr" &
+app_pid=$!
+splash=$(poll_for "visible '^SplashWindow\$'" 10000) || fail "no splash: $(cat "$work/stderr")"
+splash_hex=$(printf '0x%x' "$splash")
+# The main window, once the splash has gone.
+id=$(poll_for "visible '^Brushwise$'" 10000) || fail "no main window"
+[ -z "$(visible '^SplashWindow$')" ] || fail "the splash is still up beside the main window"
+notice_time() { # $1 MapNotify or UnmapNotify: when the X server reported it for the splash
+  awk -v kind="$1" -v w="window $splash_hex," \
+    'index($0, kind " event") { t = $1; getline; if (index($0, w)) { print t; exit } }' "$events"
+}
+mapped=$(notice_time MapNotify)
+unmapped=$(notice_time UnmapNotify)
+[ -n "$mapped" ] && [ -n "$unmapped" ] || fail "no map and unmap notices for the splash"
+splash_ms=$(( (unmapped - mapped) / 1000 ))
+echo "shell_x11: splash $splash_hex mapped for $splash_ms ms"
+[ "$splash_ms" -ge 2000 ] || fail "the splash was up for only $splash_ms ms"
+[ "$(echo "$id" | wc -l)" -eq 1 ] || fail "more than one main window"
+eval "$(xdotool getwindowgeometry --shell "$id")"
+echo "shell_x11: main window $id at $X,$Y size ${WIDTH}x${HEIGHT}"
+[ "$WIDTH" -eq 672 ] && [ "$HEIGHT" -eq 479 ] || fail "main window is ${WIDTH}x${HEIGHT}"
+[ "$X" -eq 304 ] && [ "$Y" -eq 272 ] || fail "main window not centred in the work area: $X,$Y"
+win_x=$X win_y=$Y
+# Ink (a dark pixel) in a part of the window: WxH+X+Y in window coordinates.
+ink() {
+  local w=${1%%x*} rest=${1#*x} v
+  local h=${rest%%+*} xy=${rest#*+}
+  v=$(import -window root -crop "${w}x${h}+$((win_x + ${xy%%+*}))+$((win_y + ${xy#*+}))" \
+        -colorspace gray -format '%[fx:minima]' info: 2>/dev/null) || return 0
+  awk -v v="$v" 'BEGIN { if (v < 0.5) print "ink" }'
+}
+poll_for "ink 40x20+26+54" 5000 >/dev/null || fail "the Learning List shows no kanji"
+[ -n "$(ink 19x14+647+4)" ] || fail "the caption bar has no close glyph (control images missing)"
+if [ -n "$out_dir" ]; then
+  mkdir -p "$out_dir"
+  import -window root -crop "672x479+$win_x+$win_y" "$out_dir/main_window_x11.png"
+fi
+
+# A second start: code 0, still one window, no file touched.
+before=$(ls -l --time-style=+%s.%N data brushwise.opt)
+second=0
+timeout 10 ./brushwise 2>>"$work/stderr" || second=$?
+[ "$second" -eq 0 ] || fail "second start ended with $second"
+[ "$(visible '^Brushwise$' | wc -l)" -eq 1 ] || fail "not exactly one main window after the second start"
+[ "$before" = "$(ls -l --time-style=+%s.%N data brushwise.opt)" ] || fail "the second start touched the files"
+echo "shell_x11: second start ended with 0, one window left"
+
+# Exit.
+xdotool mousemove $((win_x + 615)) $((win_y + 460)) click 1
+deadline=$(( $(now_ms) + 10000 ))
+while kill -0 "$app_pid" 2>/dev/null; do
+  [ "$(now_ms)" -lt "$deadline" ] || fail "Exit did not end the program"
+done
+code=0
+wait "$app_pid" || code=$?
+app_pid=""
+[ "$code" -eq 0 ] || fail "Exit ended with code $code"
+
+# The files as the program keeps them.
+[ "$(size brushwise.opt)" -eq 424 ] || fail "brushwise.opt is $(size brushwise.opt) bytes"
+[ "$(word brushwise.opt 0)" -eq 1 ] || fail "option slot 0 is not 1"
+[ "$(word brushwise.opt 1)" -eq "$win_x" ] && [ "$(word brushwise.opt 2)" -eq "$win_y" ] ||
+  fail "window position not stored: $(word brushwise.opt 1),$(word brushwise.opt 2)"
+[ "$(size data/llist.dat)" -eq 44 ] || fail "llist.dat is $(size data/llist.dat) bytes"
+for i in $(seq 0 10); do
+  want=$([ "$i" -eq 0 ] && echo 10 || echo "$i")
+  [ "$(word data/llist.dat "$i")" -eq "$want" ] || fail "llist.dat word $i is not $want"
+done
+[ "$(size data/clist.dat)" -eq 7792 ] || fail "clist.dat is $(size data/clist.dat) bytes"
+[ "$(word data/clist.dat 0)" -eq 1945 ] && [ "$(word data/clist.dat 1)" -eq 0 ] ||
+  fail "clist.dat does not hold 1945 kanji, 0 completed"
+[ "$(size data/scores.dat)" -eq 155600 ] || fail "scores.dat is $(size data/scores.dat) bytes"
+[ -z "$(od -An -v -t x1 data/scores.dat | tr -d ' 0\n')" ] || fail "scores.dat is not all zeros"
+echo "shell_x11: Exit ended with 0; brushwise.opt 424 bytes (slot 0 = 1, position $win_x,$win_y)," \
+  "llist.dat 10 kanji 1-10, clist.dat 7792 bytes (0 completed), scores.dat 155600 zero bytes"
+echo "shell_x11: PASS"
