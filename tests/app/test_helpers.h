@@ -1,23 +1,13 @@
 #pragma once
-// Small helpers of the app tests: polling while events run, and reading a user file as words.
-// (QtTest's QTRY_ macros report to QtTest, not to GoogleTest: a failed one would only return
-// from the test, which then passes.)
-#include <QElapsedTimer>
+// Small helpers of the app tests: polling while events run (poll.h), and reading a user file as
+// words.
+#include "poll.h"
+
 #include <QFile>
 #include <QTest>
 
 #include <cstdint>
 #include <vector>
-
-template <typename Condition> bool wait_until(Condition condition, int timeout_ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > timeout_ms) return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 // The file as little-endian 32-bit words; empty when it cannot be read.
 inline std::vector<int32_t> read_words(const QString& path) {

@@ -4,6 +4,8 @@
 #include "hint.h"
 #include "palette.h"
 
+#include "poll.h"
+
 #include <QTest>
 #include <gmock/gmock.h>
 
@@ -175,7 +177,7 @@ TEST_F(CaptionBarWindowTest, TheMinimiseGlyphMinimisesTheMainWindow) {
     bar->mouse_down(glyph);
     EXPECT_FALSE(bar->moving()) << "a glyph press does not move the window";
     EXPECT_EQ(bar->mouse_up(glyph), 0);
-    QTRY_VERIFY(window->isMinimized());
+    ASSERT_EVENTUALLY(window->isMinimized());
 }
 
 TEST_F(CaptionBarWindowTest, ChangesReachTheOwner) {

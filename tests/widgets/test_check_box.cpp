@@ -3,6 +3,8 @@
 #include "check_box.h"
 #include "radio_button.h"
 
+#include "poll.h"
+
 #include <QTest>
 #include <gmock/gmock.h>
 
@@ -190,7 +192,7 @@ TEST_F(ChoiceControls, PressInsideReleaseOutsideLeavesTheValue) {
 
     const QPoint outside(box->width() + 30, 5);
     QCursor::setPos(box->mapToGlobal(outside));
-    QTRY_VERIFY_WITH_TIMEOUT(!box->behaviour().hovered, 2000);
+    ASSERT_EVENTUALLY(!box->behaviour().hovered);
     QTest::mouseRelease(box, Qt::LeftButton, {}, outside);
     EXPECT_EQ(box->behaviour().value, 0);
     EXPECT_TRUE(changes.empty());

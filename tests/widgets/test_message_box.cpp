@@ -10,8 +10,10 @@
 #include "surface.h"
 #include "wrapped_text.h"
 
+#include "poll.h"
 #include <QDir>
 #include <QTemporaryDir>
+
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -262,7 +264,7 @@ TEST_F(MessageBoxTest, TextLinesStepByTheLineHeightFromTop36) {
 TEST_F(MessageBoxTest, EnterOnTheFocusedFirstButtonAnswersYes) {
     when_open([](QWidget* box) {
         Button* yes = button(box, " Yes ");
-        QTRY_VERIFY_WITH_TIMEOUT(yes->hasFocus(), 2000);
+        ASSERT_EVENTUALLY(yes->hasFocus());
         QTest::keyClick(yes, Qt::Key_Return);
         if (open_message_box()) click(button(box, " No ")); // never leave the box waiting
     });
@@ -273,7 +275,7 @@ TEST_F(MessageBoxTest, TabCyclesYesNoCheckBox) {
     std::vector<QString> order;
     when_open([&](QWidget* box) {
         Button* yes = button(box, " Yes ");
-        QTRY_VERIFY_WITH_TIMEOUT(yes->hasFocus(), 2000);
+        ASSERT_EVENTUALLY(yes->hasFocus());
         for (int i = 0; i < 3; ++i) {
             QWidget* focused = QApplication::focusWidget();
             auto* b = qobject_cast<Button*>(focused);
@@ -295,7 +297,7 @@ TEST_F(MessageBoxTest, TimersKeepRunningWhileTheBoxWaits) {
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(5);
     when_open([&](QWidget* box) {
-        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 2000);
+        ASSERT_EVENTUALLY(ticks >= 3);
         click(button(box, " OK "));
     });
     show_message_box(&owner, "Done.", MessageOk, -1);
