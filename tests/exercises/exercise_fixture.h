@@ -19,11 +19,24 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 #include <algorithm>
 #include <numeric>
+
+// Runs events until the condition holds; false when it still does not after `timeout_ms`.
+// (QTRY_* report to QtTest, not to GoogleTest: their failures would go unnoticed here.)
+template <typename Condition> bool wait_until(Condition condition, int timeout_ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeout_ms) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
 
 class RecordingView : public StudyListView {
   public:

@@ -36,7 +36,7 @@ TEST_F(ChoicePanelTest, RowsFollowThePointerUntilItLeaves) {
     QTest::qWait(3 * ChoicePanel::kLeaveTimerMs);
     EXPECT_EQ(panel()->view().hover_row, 2) << "the pointer is still over the panel";
     QCursor::setPos(panel()->mapToGlobal(QPoint(120, 400)));
-    QTRY_COMPARE_WITH_TIMEOUT(panel()->view().hover_row, -1, 2000);
+    ASSERT_TRUE(wait_until([&] { return panel()->view().hover_row == -1; }, 2000));
     EXPECT_FALSE(panel()->leave_timer_running());
     EXPECT_THAT(bullets(), ::testing::Each(BulletIdle));
 }

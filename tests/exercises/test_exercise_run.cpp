@@ -124,7 +124,7 @@ TEST_F(ExerciseRunTest, AutoProgressMovesOnAfterTheCountdownButNeverFromTheLastK
               QStringLiteral("Correct! | Autoprogressing in 1.5 seconds."));
     EXPECT_FALSE(choice()->next_button()->behaviour().enabled) << "the countdown moves on";
     EXPECT_EQ(choice()->counter()->current(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(choice()->counter()->current(), 2, 5000);
+    ASSERT_TRUE(wait_until([&] { return choice()->counter()->current() == 2; }, 5000));
     EXPECT_GE(clock.elapsed(), kAutoProgressMs);
     answer_right();
     EXPECT_EQ(session().feedbackState, CorrectLast);
@@ -137,7 +137,7 @@ TEST_F(ExerciseRunTest, TheCheckBoxDecidesForTheNextRightAnswerAndIsStoredOnClos
     OpenExercise(ExerciseKind::KanjiMeaningMC, false);
     click(choice()->auto_progress_box(), QPoint(5, 5));
     answer_right();
-    QTRY_COMPARE_WITH_TIMEOUT(choice()->counter()->current(), 2, 2000);
+    ASSERT_TRUE(wait_until([&] { return choice()->counter()->current() == 2; }, 2000));
     click(choice()->auto_progress_box(), QPoint(5, 5));
     answer_right();
     EXPECT_FALSE(choice()->auto_progress_pending());

@@ -11,9 +11,11 @@ namespace {
 
 constexpr int kSeeds = 200;
 
-// The rules every grid keeps: the target once at its cell; no other cell matches the clue; every
-// kanji outside the Learning List is a filler from pool entries 1..1944, used once.
+// The rules every grid keeps: the target once at its cell; no other cell matches the clue; a
+// Learning List kanji only from the first ten list positions, every other kanji a filler from
+// pool entries 1..1944; no kanji twice.
 void expect_one_match(const GridQuestion& q, int target, FakeKanjiSource& source) {
+    const std::vector<int>& list = source.learning;
     ASSERT_EQ(q.cell_kanji[q.target_cell()], target);
     const KanjiRecord t = *source.record(target);
     std::map<int, int> seen;
@@ -23,6 +25,9 @@ void expect_one_match(const GridQuestion& q, int target, FakeKanjiSource& source
         EXPECT_EQ(++seen[k], 1) << "kanji " << k << " twice";
         EXPECT_NE(k, kKanjiTotal) << "kanji 1945 never fills a cell";
         if (cell == q.target_cell()) continue;
+        const auto listed = std::find(list.begin(), list.end(), k);
+        if (listed != list.end())
+            EXPECT_LT(listed - list.begin(), 10) << "kanji " << k << " is listed";
         EXPECT_NE(k, target);
         const KanjiRecord r = *source.record(k);
         EXPECT_EQ(q.cells[cell], r.Kanji);

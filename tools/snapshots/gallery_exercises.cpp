@@ -117,13 +117,17 @@ void four_states(Gallery& g, ExerciseKind kind, const QString& name, void (*answ
     set_option_slot(auto_progress_slot, 0);
 }
 
-// The window with its popup where it stands on screen.
+// The window with its popup where it stands on screen (the popup may reach beyond the window).
 QImage with_popup(QWidget& window, QWidget* popup) {
-    QImage shot = window.grab().toImage();
+    const QImage shot = window.grab().toImage();
     if (!popup) return shot;
-    QPainter p(&shot);
-    p.drawImage(popup->pos() - window.pos(), popup->grab().toImage());
-    return shot;
+    const QRect area = window.geometry().united(popup->geometry());
+    QImage both(area.size(), QImage::Format_RGB32);
+    both.fill(Qt::white);
+    QPainter p(&both);
+    p.drawImage(window.pos() - area.topLeft(), shot);
+    p.drawImage(popup->pos() - area.topLeft(), popup->grab().toImage());
+    return both;
 }
 
 void long_meaning(Gallery& g) {
