@@ -11,6 +11,8 @@
 #include "placement.h"
 #include "shell.h"
 
+#include <QCloseEvent>
+
 namespace {
 
 int auto_progress_ms = kAutoProgressMs;
@@ -100,5 +102,11 @@ void ExerciseWindow::render(Surface& s) {
 }
 
 void ExerciseWindow::close_glyph_clicked() {
+    CloseExercise();
+}
+
+void ExerciseWindow::closeEvent(QCloseEvent* event) {
+    if (open_exercise() != this) return FramelessWindow::closeEvent(event);
+    event->ignore();
     CloseExercise();
 }

@@ -79,6 +79,8 @@ class ExerciseWindow : public FramelessWindow {
 
     void render(Surface& s) override;
     void close_glyph_clicked() override;
+    // A close asked for from outside (a window manager): the exercise closes as with Exit.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void create_shared_controls();

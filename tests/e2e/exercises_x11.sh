@@ -25,7 +25,10 @@ export DISPLAY="$display"
 driver=$!
 
 # state: kind kanji answer_x answer_y window_x window_y step folder main_enabled
-read_state() { read -r kind kanji ax ay wx wy step folder main_enabled <"$state"; }
+read_state() { # the answer point comes in window coordinates: made a screen point here
+    read -r kind kanji ax ay wx wy step folder main_enabled <"$state"
+    ax=$((ax + wx)); ay=$((ay + wy))
+}
 wait_for() { # wait_for KIND: polls the state until that exercise (or "none") is open
     for _ in $(seq 200); do
         [ -f "$state" ] && read_state && [ "$kind" = "$1" ] && return 0
@@ -37,10 +40,17 @@ wait_change() { local before; before=$(cat "$state"); for _ in $(seq 100); do
     [ "$(cat "$state")" != "$before" ] && break; sleep 0.05; done; read_state; }
 click() { xdotool mousemove "$1" "$2"; sleep 0.05; xdotool mousemove "$1" "$(($2 + 1))" click 1; }
 main_button() { click $((40 + 430)) $((40 + 46 + $1 + 12)); } # y of the button in its panel
-# colour_count X Y W H RRGGBB: pixels of that colour in a screen rectangle
-colour_count() { import -window root -crop "$3x$4+$1+$2" txt:- | grep -ci "#$5" || true; }
-slot() { od -A n -t u4 -j $((80 * $1 + 4 * $2)) -N 4 "$folder/data/scores.dat" | tr -d ' '; }
-all_slots_zero() { [ -z "$(od -A n -t u4 -j $((80 * $1)) -N 80 "$folder/data/scores.dat" | tr -d ' 0\n')" ]; }
+# colour_count X Y W H red|blue: pixels of a screen rectangle close to the feedback line's dark
+# red 0x0000c0 (RGB 192, 0, 0) or bright blue 0xff0000 (RGB 0, 0, 255); antialiased text has
+# few pixels of the exact colour.
+colour_count() {
+    import -window root -depth 8 -crop "$3x$4+$1+$2" txt:- | tr '(),' '   ' |
+        awk -v want="$5" 'NR > 1 { r = $3; g = $4; b = $5
+            if (want == "red" && r >= 150 && g <= 90 && b <= 90) n++
+            if (want == "blue" && b >= 240 && r <= 60 && g <= 60) n++ } END { print n + 0 }'
+}
+slot() { od -v -A n -t u4 -j $((80 * $1 + 4 * $2)) -N 4 "$folder/data/scores.dat" | tr -d ' '; }
+all_slots_zero() { [ -z "$(od -v -A n -t u4 -j $((80 * $1)) -N 80 "$folder/data/scores.dat" | tr -d ' 0\n')" ]; }
 check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; fail=1; fi; }
 
 wait_for none
@@ -61,13 +71,13 @@ for k in 0 1 2 4; do
     if [ "$k" = 4 ]; then wx2=$(( ax + (ax - wx < 380 ? 40 : -40) )); wy2=$ay
     else wx2=$ax; wy2=$(( ay - wy < 145 + 128 ? ay + 32 : ay - 32 )); fi
     click "$wx2" "$wy2"; sleep 0.2
-    red=$(colour_count $((wx + sx)) $((wy + sy)) "$sw" 16 C00000)
-    blue=$(colour_count $((wx + sx)) $((wy + sy)) "$sw" 16 0000FF)
-    check "${names[$k]}: wrong answer in dark red ($red px), no bright blue" '[ "$red" -gt 20 ] && [ "$blue" = 0 ]'
+    red=$(colour_count $((wx + sx)) $((wy + sy)) "$sw" 16 red)
+    blue=$(colour_count $((wx + sx)) $((wy + sy)) "$sw" 16 blue)
+    check "${names[$k]}: wrong answer in dark red ($red px), no bright blue ($blue px)" '[ "$red" -ge 20 ] && [ "$blue" = 0 ]'
     check "${names[$k]}: all slots of kanji $first are 0 after the wrong answer" 'all_slots_zero "$first"'
     click "$ax" "$ay"; sleep 0.2
-    blue=$(colour_count $((wx + sx)) $((wy + sy)) "$sw" 16 0000FF)
-    check "${names[$k]}: \"Correct!\" in bright blue ($blue px)" '[ "$blue" -gt 20 ]'
+    blue=$(colour_count $((wx + sx)) $((wy + sy)) "$sw" 16 blue)
+    check "${names[$k]}: \"Correct!\" in bright blue ($blue px)" '[ "$blue" -ge 20 ]'
     check "${names[$k]}: a late right answer scores nothing" 'all_slots_zero "$first"'
     read -r nx ny <<<"${nextb[$k]}"
     click $((wx + nx)) $((wy + ny)); wait_change

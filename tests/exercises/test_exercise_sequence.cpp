@@ -89,6 +89,15 @@ TEST_F(ExerciseSequenceTest, TheCloseGlyphGoesOnLikeExit) {
     EXPECT_EQ(open_kind(), ExerciseKind::OnPronunciationMC);
 }
 
+TEST_F(ExerciseSequenceTest, AWindowClosedFromOutsideGoesOnLikeExit) {
+    set_learning_list(kanji_with_both_readings(1));
+    AdvanceExerciseSequence();
+    open_exercise()->close();
+    ASSERT_NE(open_exercise(), nullptr);
+    EXPECT_EQ(open_kind(), ExerciseKind::OnPronunciationMC);
+    EXPECT_FALSE(main_window->isEnabled());
+}
+
 TEST_F(ExerciseSequenceTest, AnEmptyLearningListStartsNothing) {
     set_learning_list(std::vector<int>{});
     AdvanceExerciseSequence();
