@@ -19,10 +19,15 @@ if ! xdpyinfo -display "$display" >/dev/null 2>&1; then
 fi
 export DISPLAY="$display"
 
-(cd "$build/tests/exercises" && BRUSHWISE_E2E_STATE="$state" QT_QPA_PLATFORM=xcb \
-    BRUSHWISE_RUN_DIR="$build/run" ./exercises_tests --gtest_filter='X11Driver.*' \
-    >"$work/driver.log" 2>&1) &
-driver=$!
+start_driver() { # extra environment settings for the driver as arguments
+    rm -f "$state" "$state.quit"
+    (cd "$build/tests/exercises" && env BRUSHWISE_E2E_STATE="$state" QT_QPA_PLATFORM=xcb \
+        BRUSHWISE_RUN_DIR="$build/run" "$@" ./exercises_tests --gtest_filter='X11Driver.*' \
+        >>"$work/driver.log" 2>&1) &
+    driver=$!
+}
+stop_driver() { touch "$state.quit"; wait "$driver" || { echo "FAIL: driver"; cat "$work/driver.log"; fail=1; }; }
+start_driver
 
 # state: kind kanji answer_x answer_y window_x window_y step folder main_enabled
 read_state() { # the answer point comes in window coordinates: made a screen point here
@@ -101,7 +106,25 @@ for k in 0 1 2 4; do
 done
 wait_for none && check "sequence: back to the main window, step -1" '[ "$step" = -1 ] && [ "$main_enabled" = 1 ]'
 
-touch "$state.quit"
-wait "$driver" || { echo "FAIL: driver"; cat "$work/driver.log"; fail=1; }
+stop_driver
+
+# A meaning too long for its row: hovering the row opens the popup over it (the pale yellow
+# 0xf5ffff fills the row round the text); a click on the popup answers with its row.
+start_driver BRUSHWISE_E2E_LONG_MEANING=1
+wait_for none
+main_button "${button[0]}"
+if wait_for 0; then
+    row_top=$((ay - 16))
+    before=$(import -window root -depth 8 -crop "260x4+$((wx + 35 + 36))+$((row_top + 27))" txt:- | grep -c '#FFFFF5' || true)
+    xdotool mousemove "$ax" "$ay"; sleep 0.3
+    fill=$(import -window root -depth 8 -crop "260x4+$((wx + 35 + 36))+$((row_top + 27))" txt:- | grep -c '#FFFFF5' || true)
+    check "popup: opens over the row ($before then $fill px of its fill)" '[ "$before" = 0 ] && [ "$fill" -ge 500 ]'
+    click "$ax" "$ay"; sleep 0.2
+    read -r sx sy sw <<<"${strip[0]}"
+    blue=$(colour_count $((wx + sx)) $((wy + sy)) "$sw" 16 blue)
+    check "popup: a click on it answers right ($blue px of bright blue)" '[ "$blue" -ge 20 ]'
+    check "popup: slot 0 of kanji $kanji is set" '[ "$(slot "$kanji" 0)" = 1 ]'
+fi
+stop_driver
 [ "$fail" = 0 ] && echo "exercises_x11: all checks passed"
 exit "$fail"
