@@ -24,15 +24,15 @@ void set_main_window_enabled(bool enabled) {
 }
 
 // The end of a close, also for an exercise that never opened because its list was empty.
-void finish_close(const ExerciseSession& s, bool reactivates_in_sequence) {
-    if (!s.inSequence) LearningList_Refill();
-    if (reactivates_in_sequence) MainWindow_SetActive(true);
+void finish_close(const ExerciseSession& s) {
     const ExerciseKindInfo& info = kind_info(s.kind);
+    if (!s.inSequence) LearningList_Refill();
+    if (info.grid_rules) MainWindow_SetActive(true);
     set_option_slot(info.auto_progress_slot, s.autoProgress ? 1 : 0);
     if (info.romaji_slot >= 0) set_option_slot(info.romaji_slot, s.showRomaji ? 1 : 0);
     if (s.inSequence)
         AdvanceExerciseSequence();
-    else if (!reactivates_in_sequence)
+    else if (!info.grid_rules)
         MainWindow_SetActive(true);
 }
 
@@ -44,7 +44,7 @@ void end_with_empty_list(ExerciseKind kind, bool in_sequence) {
     const ExerciseKindInfo& info = kind_info(kind);
     s.autoProgress = get_option_slot(info.auto_progress_slot) != 0;
     s.showRomaji = info.romaji_slot >= 0 && get_option_slot(info.romaji_slot) != 0;
-    finish_close(s, kind == ExerciseKind::KanjiGridSearch);
+    finish_close(s);
 }
 
 } // namespace
@@ -95,7 +95,7 @@ void HandleAnswer(bool right) {
             PlaySoundCue(CueRight);
             s.feedbackState = Correct;
         }
-        if (s.autoProgress && !w->next_usable_during_countdown()) w->next_button()->enable(false);
+        if (s.autoProgress && !kind_info(s.kind).grid_rules) w->next_button()->enable(false);
         if (s.firstAttempt) Scores_SetSlot(s.currentKanji, kind_info(s.kind).score_slot, 1);
         w->show_answer_button()->enable(false);
         w->redraw_question();
@@ -133,9 +133,8 @@ void CloseExercise() {
     w->hide();
     pump_messages();
     const ExerciseSession s = w->session();
-    const bool reactivates = w->reactivates_main_window_in_sequence();
     w->deleteLater();
-    finish_close(s, reactivates);
+    finish_close(s);
 }
 
 void Exercises_Abandon() {

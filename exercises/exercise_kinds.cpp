@@ -7,17 +7,18 @@ namespace {
 
 const ExerciseKindInfo kKinds[] = {
     {"Kanji Meaning Multiple Choice Exercise", KanjiMeaningMC, OptMeaningMCOffset,
-     OptAutoProgressMeaning, -1, "multiple choice", "Click to show meaning for this kanji"},
+     OptAutoProgressMeaning, -1, "multiple choice", "Click to show meaning for this kanji", false},
     {"ON Pronunciation Multiple Choice Exercise", OnPronunciationMC, OptOnMCOffset,
      OptAutoProgressOn, OptRomajiOn, "multiple choice",
-     "Click to show ON pronunciation for this kanji"},
+     "Click to show ON pronunciation for this kanji", false},
     {"KUN Pronunciation Multiple Choice Exercise", KunPronunciationMC, OptKunMCOffset,
      OptAutoProgressKun, OptRomajiKun, "multiple choice",
-     "Click to show KUN pronunciation for this kanji"},
+     "Click to show KUN pronunciation for this kanji", false},
     {"Kanji Stroke Order Exercise", StrokeOrderExercise, OptStrokeOrderOffset,
-     OptAutoProgressStrokeOrder, -1, "stroke order", "Click to show stroke order for this kanji"},
+     OptAutoProgressStrokeOrder, -1, "stroke order", "Click to show stroke order for this kanji",
+     false},
     {"Kanji Grid Search Exercise", KanjiGridSearch, OptKanjiGridOffset, OptAutoProgressGrid,
-     OptRomajiGrid, "kanji grid search", "Click to show the answer"},
+     OptRomajiGrid, "kanji grid search", "Click to show the answer", true},
 };
 
 } // namespace

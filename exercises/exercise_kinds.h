@@ -12,6 +12,9 @@ struct ExerciseKindInfo {
     int romaji_slot;             // option slot of the romaji check box, -1 without one
     const char* exercise_phrase; // "in this ... exercise." of the empty-list message
     const char* show_answer_hint;
+    // The grid's own rules: Next stays usable during the auto-progress countdown, and closing
+    // reactivates the main window also within the full sequence.
+    bool grid_rules;
 };
 
 const ExerciseKindInfo& kind_info(ExerciseKind kind);

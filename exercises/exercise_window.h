@@ -65,10 +65,6 @@ class ExerciseWindow : public FramelessWindow {
     // Redraws after the question state changed.
     virtual void redraw_question() {}
     virtual void redraw_feedback() {}
-    // The grid keeps Next usable during the countdown, and reactivates the main window when it
-    // closes also within the full sequence.
-    virtual bool next_usable_during_countdown() const { return false; }
-    virtual bool reactivates_main_window_in_sequence() const { return false; }
 
   protected:
     ExerciseWindow(ExerciseKind kind, const ExerciseWindowLayout& layout);

@@ -25,8 +25,6 @@ class GridExerciseWindow : public ExerciseWindow {
     void set_up_question() override;
     void redraw_question() override;
     void redraw_feedback() override;
-    bool next_usable_during_countdown() const override { return true; }
-    bool reactivates_main_window_in_sequence() const override { return true; }
 
   protected:
     void create_question_controls() override;
