@@ -18,3 +18,7 @@ void SetExcludeCompleted(bool flag);
 bool GetExcludeCompleted();
 // The stroke order exercise is one of the strokes screens: they register how to open it.
 void Exercises_SetStrokeOrderOpener(std::function<void(bool in_sequence)> opener);
+// The step of the full sequence: -1 while none runs, else 0..4, the exercise it opened last.
+int ExerciseSequence_Step();
+// Back to no sequence (tests).
+void ExerciseSequence_Reset();
