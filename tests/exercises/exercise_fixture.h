@@ -12,6 +12,7 @@
 #include "kanji_data.h"
 #include "learning_list.h"
 #include "message_box.h"
+#include "poll.h"
 #include "scores.h"
 #include "screen_fixture.h"
 #include "shell.h"
@@ -25,18 +26,6 @@
 #include <QTest>
 #include <algorithm>
 #include <numeric>
-
-// Runs events until the condition holds; false when it still does not after `timeout_ms`.
-// (QTRY_* report to QtTest, not to GoogleTest: their failures would go unnoticed here.)
-template <typename Condition> bool wait_until(Condition condition, int timeout_ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeout_ms) return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
 
 class RecordingView : public StudyListView {
   public:

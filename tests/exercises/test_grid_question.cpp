@@ -26,8 +26,9 @@ void expect_one_match(const GridQuestion& q, int target, FakeKanjiSource& source
         EXPECT_NE(k, kKanjiTotal) << "kanji 1945 never fills a cell";
         if (cell == q.target_cell()) continue;
         const auto listed = std::find(list.begin(), list.end(), k);
-        if (listed != list.end())
+        if (listed != list.end()) {
             EXPECT_LT(listed - list.begin(), 10) << "kanji " << k << " is listed";
+        }
         EXPECT_NE(k, target);
         const KanjiRecord r = *source.record(k);
         EXPECT_EQ(q.cells[cell], r.Kanji);
