@@ -41,10 +41,9 @@ void StrokeAnimation::join_worker() {
 void StrokeAnimation::start(const StrokeSet& strokes) {
     if (running_.load()) return;
     join_worker(); // a worker that ended on its own
-    run_ += 1;
     if (host_.hold_button) host_.hold_button(true);
     running_.store(true);
-    worker_ = std::thread(&StrokeAnimation::run, this, strokes, run_);
+    worker_ = std::thread(&StrokeAnimation::run, this, strokes);
 }
 
 void StrokeAnimation::stop() {
@@ -55,10 +54,10 @@ void StrokeAnimation::stop() {
     if (was_running && host_.hold_button) host_.hold_button(false);
 }
 
-// On the user-interface thread, posted by a worker that ended on its own. A worker of an earlier
-// start (stopped, then started again before this arrived) must not release the new run's button.
-void StrokeAnimation::finish(int run) {
-    if (run != run_ || running_.load()) return;
+// On the user-interface thread, posted by a worker that ended on its own. When a new run has
+// started before this arrived, its button stays held.
+void StrokeAnimation::finish() {
+    if (running_.load()) return;
     join_worker();
     if (host_.hold_button) host_.hold_button(false);
 }
@@ -72,7 +71,7 @@ void StrokeAnimation::request_repaint() {
         Qt::QueuedConnection);
 }
 
-void StrokeAnimation::run(const StrokeSet strokes, int run) {
+void StrokeAnimation::run(const StrokeSet strokes) {
     const AnimationLook look = animation_look(flavour_);
     host_.canvas->draw([&](Surface& s) {
         DrawStrokes(s, strokes,
@@ -85,7 +84,7 @@ void StrokeAnimation::run(const StrokeSet strokes, int run) {
         whole = animate_stroke(strokes, s, look);
     if (running_.exchange(false))
         QMetaObject::invokeMethod(
-            ui_.get(), [this, run] { finish(run); }, Qt::QueuedConnection);
+            ui_.get(), [this] { finish(); }, Qt::QueuedConnection);
 }
 
 namespace {

@@ -81,11 +81,11 @@ class StrokeAnimation {
     bool running() const { return running_.load(); }
 
   private:
-    void run(const StrokeSet strokes, int run); // worker thread
+    void run(const StrokeSet strokes); // worker thread
     bool animate_stroke(const StrokeSet& strokes, int s, const AnimationLook& look);
     bool stop_requested() const { return !running_.load(); }
     void request_repaint();
-    void finish(int run);
+    void finish();
     void join_worker();
 
     AnimationFlavour flavour_;
@@ -94,7 +94,6 @@ class StrokeAnimation {
     std::unique_ptr<QObject> ui_; // receives what the worker posts to the user-interface thread
     std::atomic<bool> running_{false};
     std::thread worker_;
-    int run_ = 0; // which start the worker belongs to; user-interface thread only
 };
 
 // The entry points as the windows call them.

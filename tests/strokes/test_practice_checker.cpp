@@ -215,6 +215,14 @@ TEST(PracticeChecker, FarTracerCatchesUpWithANearerLaterPoint) {
     EXPECT_TRUE(c.practising());
     EXPECT_EQ(newest(c), "Started stroke number 1");
 
+    // When the target is the nearest point, the target and the progress stay as they were: the
+    // next move is not taken for a step backwards.
+    PracticeChecker e = tracing(long_line());
+    e.move(23, 108); // 8 from point 1, 10 from point 2: advances past point 1 only
+    e.move(22, 101);
+    EXPECT_EQ(e.target_point(), 2);
+    EXPECT_EQ(e.backward_moves(), 0);
+
     // When the nearer points run to the stroke's last but one, the target stays.
     PracticeChecker d = tracing(stroke_set({straight_stroke(20, 100, 1, 0, 5)}));
     d.move(36, 100);
@@ -300,6 +308,18 @@ TEST(PracticeChecker, NoMessageAfterAFatalVerdictWhateverTheTracerDoes) {
     }
     EXPECT_EQ(c.feedback().count(), count);
     EXPECT_EQ(c.current_stroke(), 0);
+}
+
+TEST(PracticeChecker, AFatalMoveThatPassesACornerSaysNothingMore) {
+    std::vector<StrokePoint> hook = straight_stroke(20, 100, 1, 0, 4);
+    hook[3].corner = 1;
+    for (const StrokePoint& p : straight_stroke(35, 105, 0, 1, 6))
+        hook.push_back(p);
+    PracticeChecker c = tracing(stroke_set({hook}));
+    c.move(27, 100);
+    c.move(32, 114); // 14 from point 2, yet past it towards the corner
+    EXPECT_EQ(newest(c), "FATAL: Too far from line");
+    EXPECT_EQ(c.feedback().count(), 2);
 }
 
 TEST(PracticeChecker, APressOnceEveryStrokeHasBeenStartedEndsTheAttempt) {

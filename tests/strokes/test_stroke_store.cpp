@@ -55,6 +55,10 @@ TEST_F(StrokeStoreTest, StoresKeepThirtyStrokesOfAThousandPointsWhateverTheFileS
     EXPECT_EQ(starts.stroke_count(), kMaxStoredStrokes);
     EXPECT_FALSE(starts.add({}));
     EXPECT_FALSE(set.add_stroke({}));
+
+    StrokeSet direct;
+    direct.add_stroke(std::vector<StrokePoint>(kMaxStoredPoints + 1));
+    EXPECT_EQ(direct.point_count(0), kMaxStoredPoints);
 }
 
 TEST_F(StrokeStoreTest, StartsCarryPointTwoOrTheLastPointOfAShorterStroke) {

@@ -10,6 +10,7 @@
 #include "stroke_drawing.h"
 
 #include <QDir>
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -117,12 +118,23 @@ class FrameClock : public AnimationClock {
     size_t count_ = 0;
 };
 
-void animation_frame(GallerySheet& sheet, char16_t c, AnimationFlavour flavour, size_t frame) {
+// The pause after stroke s's arrow (pauses: the first picture's, then per stroke the number's,
+// the arrow's and one per point from the second on), plus `later` pauses.
+size_t arrow_pause(const StrokeSet& set, int s, size_t later) {
+    size_t index = 1;
+    for (int t = 0; t < s; ++t)
+        index += 2 + size_t(std::max(set.point_count(t) - 1, 0));
+    return index + 1 + later;
+}
+
+void animation_frame(GallerySheet& sheet, char16_t c, AnimationFlavour flavour, int stroke,
+                     size_t later) {
     const int k = kanji_number(c);
     StrokeSet set;
     KanjiData_LoadStrokes(k);
     const bool review = flavour == AnimationFlavour::Review;
     StrokeSet_Load(set, review ? StrokeScreen::Review : StrokeScreen::Practice);
+    const size_t frame = arrow_pause(set, stroke, later);
     const int size = review ? kReviewBoxSize : kPracticeBoxSize;
     StrokeCanvas canvas(size, size);
     FrameClock clock(frame);
@@ -151,10 +163,11 @@ void strokes(Gallery& g) {
     glyph_displays(glyphs, {u'\u53f3', u'\u53e3', u'\u66f8', u'\u98db'});
     g.save("strokes_glyphs", glyphs.image());
 
-    GallerySheet frames(3);
-    animation_frame(frames, u'\u66f8', AnimationFlavour::Practice, 40);
-    animation_frame(frames, u'\u66f8', AnimationFlavour::Practice, 12);
-    animation_frame(frames, u'\u53f3', AnimationFlavour::Review, 14);
+    GallerySheet frames(4);
+    animation_frame(frames, u'\u66f8', AnimationFlavour::Practice, 2, 0);
+    animation_frame(frames, u'\u66f8', AnimationFlavour::Practice, 5, 6);
+    animation_frame(frames, u'\u53f3', AnimationFlavour::Review, 2, 0);
+    animation_frame(frames, u'\u53f3', AnimationFlavour::Review, 4, 3);
     g.save("strokes_animation", frames.image());
 }
 
