@@ -13,7 +13,8 @@
 // "Out of practice" is practice mode off; an attempt ends by a fatal verdict (practising off,
 // Restart Practice enabled and blinking) or by success after the last stroke. Every accepted
 // press moves on to the next stroke, whatever happened before; a press once every stroke has been
-// started ends the attempt with "FATAL: Incorrect Stroke Order".
+// started ends the attempt with "FATAL: Incorrect Stroke Order". The tracer is told to change
+// direction as the target moves on from a corner point.
 #include "feedback_list.h"
 #include "stroke_geometry.h"
 

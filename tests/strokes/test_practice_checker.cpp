@@ -178,20 +178,50 @@ TEST(PracticeChecker, BackwardMovesCountAcrossRoundsUntilARestart) {
     }
 }
 
-TEST(PracticeChecker, PassingACornerTellsTheTracerAndMarksThePointAfterIt) {
-    std::vector<StrokePoint> hook = straight_stroke(20, 100, 1, 0, 4); // to (35, 100)
-    hook[3].corner = 1;
+namespace {
+
+// Right from (20, 100) to a corner at (35, 100), then down to (35, 130).
+StrokeSet hook() {
+    std::vector<StrokePoint> points = straight_stroke(20, 100, 1, 0, 4);
+    points[3].corner = 1;
     for (const StrokePoint& p : straight_stroke(35, 105, 0, 1, 6))
-        hook.push_back(p);
-    PracticeChecker c = tracing(stroke_set({hook}));
-    c.move(27, 100);                            // past point 1: target 2
-    const PracticeEffects fx = c.move(32, 100); // past point 2: the corner is skipped
+        points.push_back(p);
+    return stroke_set({points});
+}
+
+} // namespace
+
+TEST(PracticeChecker, PassingACornerTellsTheTracerAndMarksThePointAfterIt) {
+    PracticeChecker c = tracing(hook());
+    c.move(27, 100);
+    PracticeEffects fx = c.move(32, 100); // heading for the corner now
+    EXPECT_EQ(c.target_point(), 3);
+    EXPECT_FALSE(fx.corner_pixel.has_value());
+    fx = c.move(35, 102); // round it
     EXPECT_EQ(c.target_point(), 4);
     EXPECT_EQ(newest(c), "Change direction now");
     EXPECT_EQ(c.feedback().by_age(0).severity, SeverityWarning);
     ASSERT_TRUE(fx.corner_pixel.has_value());
     EXPECT_EQ(*fx.corner_pixel, (BoxPoint{35, 105}));
     EXPECT_TRUE(fx.repaint_box);
+}
+
+TEST(PracticeChecker, ApproachingTheCornerOfAHookIsNotABackwardMove) {
+    // Down to a corner at (100, 130), then sharply back up to the right.
+    std::vector<StrokePoint> points = straight_stroke(100, 100, 0, 1, 7);
+    points[6].corner = 1;
+    for (int i = 1; i <= 4; ++i)
+        points.push_back({100 + 4 * i, 130 - 3 * i, 0});
+    PracticeChecker c = tracing(stroke_set({points}));
+    for (int y = 102; y <= 130; y += 2)
+        c.move(100, y);
+    EXPECT_EQ(c.backward_moves(), 0);
+    for (int i = 1; i <= 8; ++i)
+        c.move(100 + 2 * i, 130 - (3 * i) / 2);
+    c.release(116, 118);
+    EXPECT_EQ(c.backward_moves(), 0);
+    EXPECT_TRUE(texts(c).contains("Change direction now"));
+    EXPECT_EQ(newest(c), "WELL DONE: Character complete");
 }
 
 TEST(PracticeChecker, ACornerOnTheLastPointIsNotSkippedPast) {
@@ -311,13 +341,11 @@ TEST(PracticeChecker, NoMessageAfterAFatalVerdictWhateverTheTracerDoes) {
 }
 
 TEST(PracticeChecker, AFatalMoveThatPassesACornerSaysNothingMore) {
-    std::vector<StrokePoint> hook = straight_stroke(20, 100, 1, 0, 4);
-    hook[3].corner = 1;
-    for (const StrokePoint& p : straight_stroke(35, 105, 0, 1, 6))
-        hook.push_back(p);
-    PracticeChecker c = tracing(stroke_set({hook}));
+    PracticeChecker c = tracing(hook());
     c.move(27, 100);
-    c.move(32, 114); // 14 from point 2, yet past it towards the corner
+    c.move(32, 100);
+    ASSERT_EQ(c.target_point(), 3); // the corner
+    c.move(48, 103);                // 13 from the corner, yet past it
     EXPECT_EQ(newest(c), "FATAL: Too far from line");
     EXPECT_EQ(c.feedback().count(), 2);
 }

@@ -29,6 +29,7 @@ class Hand {
   public:
     Hand(std::mt19937& random, Jitter jitter) : random_(random), jitter_(jitter) {}
     BoxPoint place(BoxPoint p) {
+        if (jitter_ == Jitter::None) return p;
         if (jitter_ == Jitter::Independent) {
             dx_ = pick(-2, 2);
             dy_ = pick(-2, 2);
@@ -70,5 +71,9 @@ TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitt
         c.release(at.x, at.y);
     }
     const QString verdict = last_message(c);
-    return {verdict == "WELL DONE: Character complete", verdict, c.current_stroke(), at};
+    int warnings = 0;
+    for (int age = 0; age < c.feedback().count(); ++age)
+        warnings += c.feedback().by_age(age).severity == SeverityWarning;
+    return {verdict == "WELL DONE: Character complete", verdict, c.current_stroke(), at,
+            c.backward_moves(), warnings};
 }

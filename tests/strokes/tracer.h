@@ -13,11 +13,14 @@ struct TraceOutcome {
     QString verdict;       // the last message shown
     int stroke = -1;       // the stroke being traced at the end
     BoxPoint at;           // the last pointer position
+    int backward_moves = 0;
+    int warnings = 0;      // warnings given
 };
 
 enum class Jitter {
     Walk,        // the hand's offset from the line drifts by at most 1 pixel per move, within 2
     Independent, // every position off by up to 2 pixels in each axis, independently
+    None,        // a steady hand on the stroke's points
 };
 
 // Pointer positions every `spacing` pixels along a stroke's points, from its first to its last.
