@@ -74,6 +74,10 @@ TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitt
     int warnings = 0;
     for (int age = 0; age < c.feedback().count(); ++age)
         warnings += c.feedback().by_age(age).severity == SeverityWarning;
-    return {verdict == "WELL DONE: Character complete", verdict, c.current_stroke(), at,
-            c.backward_moves(), warnings};
+    return {verdict == "WELL DONE: Character complete",
+            verdict,
+            c.current_stroke(),
+            at,
+            c.backward_moves(),
+            warnings};
 }

@@ -14,7 +14,7 @@ struct TraceOutcome {
     int stroke = -1;       // the stroke being traced at the end
     BoxPoint at;           // the last pointer position
     int backward_moves = 0;
-    int warnings = 0;      // warnings given
+    int warnings = 0; // warnings given
 };
 
 enum class Jitter {
