@@ -410,3 +410,12 @@ TEST(PracticeChecker, StrokesOfOneOrTwoPointsCanBeTraced) {
     c.release(80, 57);
     EXPECT_EQ(newest(c), "WELL DONE: Character complete");
 }
+
+TEST(PracticeChecker, AStrokeWithoutPointsCannotBeStarted) {
+    PracticeChecker c;
+    c.load_kanji(stroke_set({{}, straight_stroke(20, 50, 1, 0, 5)}));
+    c.start_practice();
+    c.press(0, 0);
+    EXPECT_EQ(newest(c), "FATAL: Too far from stroke start");
+    EXPECT_EQ(c.release(0, 0).cursor, PracticeCursor::Refused);
+}

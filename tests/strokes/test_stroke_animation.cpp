@@ -5,6 +5,7 @@
 #include "pixel_support.h"
 #include "stroke_animation.h"
 #include "stroke_box.h"
+#include "stroke_drawing.h"
 #include "stroke_test_support.h"
 
 #include <QApplication>
@@ -151,6 +152,19 @@ TEST(StrokeAnimation, AStopDuringANumbersPauseTakesEffectAfterTheArrowsPause) {
         EXPECT_GT(count_near(picture, {49, 58, 66, 63}, RGB(255, 255, 255), 10), 5);
         EXPECT_EQ(pixel_at(picture, 80, 60), RGB(192, 192, 192));
     }
+}
+
+TEST(StrokeAnimation, AStrokeWithoutPointsIsPassedOver) {
+    StrokeCanvas canvas(260, 260);
+    HostLog log;
+    RecordingClock clock;
+    StrokeAnimation a(AnimationFlavour::Practice, logging_host(canvas, log), &clock);
+    a.start(stroke_set({{}, straight_stroke(40, 60, 1, 0, 2)}));
+    QTRY_VERIFY_WITH_TIMEOUT(run_ended(a, log), 10000);
+    EXPECT_EQ(clock.pauses(), (std::vector<int>{150, 400, 400, 12}));
+    Surface shown(260, 260);
+    DrawShownStrokes(shown, stroke_set({{}, straight_stroke(40, 60, 1, 0, 2)}));
+    EXPECT_GT(count_near(shown, {31, 51, 49, 69}, RGB(128, 0, 0)), 8); // stroke 2's number
 }
 
 TEST(StrokeAnimation, StoppingWhenNothingRunsReturnsAtOnceAndTouchesNothing) {
