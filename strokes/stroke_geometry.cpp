@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 bool in_square(BoxPoint p, BoxPoint c, int half) {
     return p.x >= c.x - half && p.x < c.x + half && p.y >= c.y - half && p.y < c.y + half;
 }
 
+// In 64 bits, so that a pointer far outside the box (signed 16-bit coordinates) cannot overflow.
 int distance(BoxPoint p, BoxPoint m) {
-    const int dx = p.x - m.x, dy = p.y - m.y;
+    const int64_t dx = p.x - m.x, dy = p.y - m.y;
     return int(std::sqrt(double(dx * dx + dy * dy)));
 }
 

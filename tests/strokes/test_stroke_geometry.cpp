@@ -155,6 +155,7 @@ TEST(Arrow, PracticeTruncatesTheBarbsDifferenceAndReviewItsProduct) {
 TEST(TracingMeasures, DistanceTruncatesAndProgressGrowsAlongTheChord) {
     EXPECT_EQ(distance({0, 0}, {1, 1}), 1);
     EXPECT_EQ(distance({0, 0}, {9, 12}), 15);
+    EXPECT_EQ(distance({-32768, -32768}, {32767, 32767}), 92680); // pointer far off the box
     EXPECT_DOUBLE_EQ(progress({95, 100}, {100, 100}, {103, 100}), 0.04 * 40);
     EXPECT_LT(progress({95, 100}, {100, 100}, {90, 130}), 0);
 }
