@@ -1,9 +1,10 @@
 # Brushwise: the usual steps in one place.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench test-asan data snapshots fuzz format clean install
+.PHONY: deps configure build run test bench test-asan test-tsan data snapshots fuzz format clean install
 
 deps:
 	@scripts/install-deps
@@ -29,6 +30,15 @@ test-asan: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# The tests of the threads (the stroke animation) under ThreadSanitizer.
+test-tsan: deps
+	@cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DBRUSHWISE_SANITIZE_THREAD=ON >/dev/null
+	@# The build runs the artwork tool, whose Qt thread pool the sanitizer cannot see into.
+	@TSAN_OPTIONS=report_bugs=0 cmake --build $(TSAN_BUILD) -j $(JOBS) --target strokes_tests
+	cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp" \
+	  ctest -R 'StrokeAnimation' --output-on-failure -j $(JOBS)
+
 data:
 	@scripts/make-data
 
@@ -49,4 +59,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QRawFont>
 #include <cmath>
+#include <mutex>
 
 namespace {
 
@@ -30,9 +31,13 @@ CellMetrics measure(const QFont& font) {
     return {int(std::lround(winAscent * scale)), int(std::lround(winDescent * scale))};
 }
 
-const CellMetrics& metrics(const QFont& font) {
+// The stroke animations draw text on their worker threads while the user-interface thread draws
+// its own: the cache is shared, so it is locked.
+CellMetrics metrics(const QFont& font) {
+    static std::mutex lock;
     static QHash<QString, CellMetrics> cache;
     const QString key = font.key();
+    std::lock_guard<std::mutex> hold(lock);
     auto it = cache.find(key);
     if (it == cache.end()) it = cache.insert(key, measure(font));
     return *it;
@@ -45,6 +50,6 @@ int cell_ascent(const QFont& font) {
 }
 
 int cell_height(const QFont& font) {
-    const CellMetrics& m = metrics(font);
+    const CellMetrics m = metrics(font);
     return m.ascent + m.descent;
 }

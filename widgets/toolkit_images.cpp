@@ -4,8 +4,14 @@
 #include <QFile>
 #include <QResource>
 #include <map>
+#include <mutex>
 
 namespace {
+
+// The stroke animations draw the sunken box on their worker threads while the user-interface
+// thread draws its controls: the cache is shared, so it is locked. Its images are never changed
+// once cached, and a map keeps its elements in place, so the references handed out stay valid.
+std::mutex cache_lock;
 
 std::map<int, QImage>& cache() {
     static std::map<int, QImage> images;
@@ -28,6 +34,7 @@ void register_toolkit_resources_in(const QString& folder) {
         QString path = QDir(folder).filePath(QStringLiteral("dlls/%1.rcc").arg(name));
         if (QFile::exists(path)) QResource::registerResource(path);
     }
+    std::lock_guard<std::mutex> hold(cache_lock);
     cache().clear(); // images asked for before registration may have been blank
 }
 
@@ -36,6 +43,7 @@ void register_toolkit_resources() {
 }
 
 const QImage& toolkit_image(int id) {
+    std::lock_guard<std::mutex> hold(cache_lock);
     auto it = cache().find(id);
     if (it == cache().end()) {
         QImage img(resource_path(id));
