@@ -3,6 +3,7 @@
 #include "button.h"
 #include "feedback_panel.h"
 #include "pixel_support.h"
+#include "poll.h"
 #include "stroke_animation.h"
 #include "stroke_box.h"
 #include "stroke_drawing.h"
@@ -103,7 +104,7 @@ TEST(StrokeAnimation, DrawsEveryStrokeWithItsPausesThenReleasesTheButton) {
         StrokeAnimation a(flavour, logging_host(canvas, log), &clock);
         StrokeAnimation_Start(a, mixed_strokes());
         EXPECT_EQ(log.holds, std::vector<bool>{true});
-        QTRY_VERIFY_WITH_TIMEOUT(run_ended(a, log), 10000);
+        ASSERT_TRUE(wait_until([&] { return bool(run_ended(a, log)); }, 10000));
         EXPECT_EQ(clock.pauses(),
                   (std::vector<int>{150, 400, 400, 12, 200, 12, 400, 400, 400, 400, 12, 12}));
         EXPECT_EQ(log.holds, (std::vector<bool>{true, false}));
@@ -137,7 +138,7 @@ TEST(StrokeAnimation, AStopDuringANumbersPauseTakesEffectAfterTheArrowsPause) {
                 std::this_thread::yield();
         };
         a.start(strokes);
-        QTRY_VERIFY_WITH_TIMEOUT(in_number_pause.load(), 10000);
+        ASSERT_TRUE(wait_until([&] { return bool(in_number_pause.load()); }, 10000));
         a.stop();
         EXPECT_FALSE(a.running());
         const std::vector<int> expected = flavour == AnimationFlavour::Review
@@ -160,7 +161,7 @@ TEST(StrokeAnimation, AStrokeWithoutPointsIsPassedOver) {
     RecordingClock clock;
     StrokeAnimation a(AnimationFlavour::Practice, logging_host(canvas, log), &clock);
     a.start(stroke_set({{}, straight_stroke(40, 60, 1, 0, 2)}));
-    QTRY_VERIFY_WITH_TIMEOUT(run_ended(a, log), 10000);
+    ASSERT_TRUE(wait_until([&] { return bool(run_ended(a, log)); }, 10000));
     EXPECT_EQ(clock.pauses(), (std::vector<int>{150, 400, 400, 12}));
     Surface shown(260, 260);
     DrawShownStrokes(shown, stroke_set({{}, straight_stroke(40, 60, 1, 0, 2)}));
@@ -209,7 +210,7 @@ TEST(StrokeAnimation, RealPausesComeInOrderAndLastAtLeastTheirLength) {
     bent[1].corner = 1;
     const auto t0 = Clock::now();
     a.start(stroke_set({bent}));
-    QTRY_VERIFY_WITH_TIMEOUT(run_ended(a, log), 10000);
+    ASSERT_TRUE(wait_until([&] { return bool(run_ended(a, log)); }, 10000));
     const auto elapsed = Clock::now() - t0;
     const std::vector<int> pauses = clock.pauses();
     ASSERT_EQ(pauses, (std::vector<int>{150, 400, 400, 200, 12}));
@@ -244,7 +245,7 @@ TEST(StrokeAnimation, TheUserInterfaceDrawsAndPaintsWhileTheWorkerDraws) {
         canvas.paint_to(p);
         ++frames;
     }
-    QTRY_VERIFY_WITH_TIMEOUT(run_ended(a, log), 10000);
+    ASSERT_TRUE(wait_until([&] { return bool(run_ended(a, log)); }, 10000));
     EXPECT_GT(frames, 0);
     EXPECT_EQ(int(clock.pauses().size()), 1 + kMaxStoredStrokes * (2 + 39));
 }
@@ -260,7 +261,7 @@ TEST(StrokeAnimation, ABoxAndItsButtonServeAsTheHost) {
     StrokeAnimation a(AnimationFlavour::Review, animation_host(box, button), &clock);
     a.start(mixed_strokes());
     EXPECT_TRUE(button->behaviour().held);
-    QTRY_VERIFY_WITH_TIMEOUT(!a.running() && !button->behaviour().held, 10000);
+    ASSERT_TRUE(wait_until([&] { return bool(!a.running() && !button->behaviour().held); }, 10000));
     QCoreApplication::processEvents();
     EXPECT_EQ(box->grab().toImage().convertToFormat(QImage::Format_RGB32),
               box->canvas().snapshot().convertToFormat(QImage::Format_RGB32));
@@ -274,6 +275,6 @@ TEST(StrokeAnimation, ABoxAndItsButtonServeAsTheHost) {
     a.start(mixed_strokes());
     delete button;
     gate_open = true;
-    QTRY_VERIFY_WITH_TIMEOUT(!a.running(), 10000);
+    ASSERT_TRUE(wait_until([&] { return bool(!a.running()); }, 10000));
     QCoreApplication::processEvents();
 }
