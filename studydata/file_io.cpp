@@ -24,16 +24,6 @@ namespace {
 
 FileSync sync_file = ::fsync;
 
-// Makes the rename itself durable; a folder that cannot be flushed still holds the new file.
-void sync_folder_of(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 bool write_all(int fd, std::span<const uint8_t> data) {
     size_t done = 0;
     while (done < data.size()) {
@@ -55,7 +45,6 @@ bool write_file_atomically(const std::string& path, std::span<const uint8_t> dat
     ok = (::close(fd) == 0) && ok;
     if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) std::remove(temp.c_str());
-    if (ok) sync_folder_of(path);
     return ok;
 }
 

@@ -2,8 +2,11 @@
 
 #include "bytes.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -12,7 +15,7 @@ constexpr const char* kKanjiFile = "data/kanji.dat";
 constexpr int64_t kRecordBytes = sizeof(KanjiRecord);
 
 struct KanjiFile {
-    std::FILE* file = nullptr;
+    int fd = -1;
     bool openAttempted = false;
     int64_t size = 0;
 };
@@ -25,22 +28,30 @@ KanjiRecord recordBuffer{};
 std::vector<int32_t> strokeWords{8, 0};
 std::vector<size_t> strokeStarts;
 
-std::FILE* open_kanji_file() {
+int open_kanji_file() {
     if (!kanjiFile.openAttempted) {
         kanjiFile.openAttempted = true;
-        kanjiFile.file = std::fopen(kKanjiFile, "rb");
-        if (kanjiFile.file && fseeko(kanjiFile.file, 0, SEEK_END) == 0)
-            kanjiFile.size = ftello(kanjiFile.file);
+        kanjiFile.fd = ::open(kKanjiFile, O_RDONLY | O_CLOEXEC);
+        struct stat st {};
+        if (kanjiFile.fd >= 0 && ::fstat(kanjiFile.fd, &st) == 0) kanjiFile.size = st.st_size;
     }
-    return kanjiFile.file;
+    return kanjiFile.fd;
 }
 
-// Reads up to `n` bytes at `offset`; returns how many arrived.
+// Reads up to `n` bytes at `offset`; returns how many arrived. Straight from the file: every
+// lookup is one system call for the bytes it needs.
 size_t read_some_at(int64_t offset, void* out, size_t n) {
-    std::FILE* f = open_kanji_file();
-    if (!f || offset < 0 || offset > kanjiFile.size) return 0;
-    if (fseeko(f, offset, SEEK_SET) != 0) return 0;
-    return std::fread(out, 1, n, f);
+    const int fd = open_kanji_file();
+    if (fd < 0 || offset < 0 || offset > kanjiFile.size) return 0;
+    size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::pread(fd, static_cast<uint8_t*>(out) + got, n - got,
+                                  offset + static_cast<int64_t>(got));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        got += static_cast<size_t>(r);
+    }
+    return got;
 }
 
 // Reads exactly `n` bytes at `offset`; false when the file cannot deliver them all.
@@ -143,7 +154,7 @@ int32_t KanjiData_StrokeCorner(int stroke, int point) {
 }
 
 void KanjiData_Close() {
-    if (kanjiFile.file) std::fclose(kanjiFile.file);
+    if (kanjiFile.fd >= 0) ::close(kanjiFile.fd);
     kanjiFile = KanjiFile{};
     set_empty_block();
 }

@@ -4,6 +4,8 @@
 #include "study_lists.h"
 #include "trace.h"
 
+#include <cstring>
+
 const char* const kMessageNoUnlearnedKanji =
     "Insufficient unlearned kanji remaining.\n\nReducing Learning List size.";
 
@@ -29,19 +31,23 @@ int graduate_complete_kanji() {
     return removed;
 }
 
-// Appends the lowest-numbered kanji that are neither complete, nor flagged, nor listed.
+// Appends the lowest-numbered kanji that are neither complete, nor flagged, nor listed. One read
+// of its slots decides most kanji: a flagged kanji is passed over whether complete or not.
 int top_up(int wanted) {
     StudyListView* view = study_list_view();
     int added = 0;
     const auto n = static_cast<int>(CompletedList_AvailableCount());
     for (int i = 1; i <= n && added < wanted; ++i) {
         const int kanji = CompletedList_KanjiAt(i);
-        if (Scores_IsComplete(kanji)) {
+        uint32_t slots[kScoreSlots];
+        std::memcpy(slots, Scores_Get(kanji), sizeof slots);
+        if (slots[CompletedFlag] == 1) continue;
+        if (Scores_SlotsComplete(kanji, slots)) {
             // Completed outside the list (e.g. through a copy): flag it, the count stays.
-            if (!completed_flag_set(kanji)) Scores_SetSlot(kanji, CompletedFlag, 1);
+            Scores_SetSlot(kanji, CompletedFlag, 1);
             continue;
         }
-        if (completed_flag_set(kanji) || LearningList_Contains(kanji)) continue;
+        if (LearningList_Contains(kanji)) continue;
         LearningList_Append(kanji);
         if (view) view->appendKanji(kanji);
         ++added;

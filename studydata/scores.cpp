@@ -3,6 +3,7 @@
 #include "kanji_data.h"
 #include "kanji_record.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -15,7 +16,7 @@ constexpr const char* kScoresFile = "data/scores.dat";
 constexpr int64_t kRecordBytes = kScoreSlots * 4;
 static_assert(kRecordBytes == 80);
 
-std::FILE* scoresFile = nullptr;
+int scoresFd = -1;
 uint32_t slotBuffer[kScoreSlots];
 
 // Creates the file with 1945 zero records unless it exists (or appears meanwhile).
@@ -32,31 +33,43 @@ void create_if_missing() {
     ::close(fd);
 }
 
+// Writes straight to the file (no buffer of our own), so that every change is on disk at once.
 void write_at(int64_t offset, const void* data, size_t n) {
-    if (!scoresFile || offset < 0) return;
-    if (fseeko(scoresFile, offset, SEEK_SET) != 0) return;
-    std::fwrite(data, 1, n, scoresFile);
-    std::fflush(scoresFile);
+    if (scoresFd < 0 || offset < 0) return;
+    size_t done = 0;
+    while (done < n) {
+        const ssize_t w = ::pwrite(scoresFd, static_cast<const uint8_t*>(data) + done, n - done,
+                                   offset + static_cast<int64_t>(done));
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return;
+        done += static_cast<size_t>(w);
+    }
 }
 
 } // namespace
 
 void Scores_Open() {
-    if (scoresFile) return;
+    if (scoresFd >= 0) return;
     create_if_missing();
-    scoresFile = std::fopen(kScoresFile, "r+b");
-    if (!scoresFile)
-        scoresFile = std::fopen(kScoresFile, "rb"); // read-only folder: scores still show
+    scoresFd = ::open(kScoresFile, O_RDWR | O_CLOEXEC);
+    if (scoresFd < 0)
+        scoresFd = ::open(kScoresFile, O_RDONLY | O_CLOEXEC); // read-only folder: scores show
 }
 
 const uint32_t* Scores_Get(int kanji) {
     std::memset(slotBuffer, 0, sizeof slotBuffer);
-    if (!scoresFile || kanji < 0) return slotBuffer;
-    if (fseeko(scoresFile, kanji * kRecordBytes, SEEK_SET) == 0) {
-        // Words beyond the end of the file stay 0.
-        const size_t got = std::fread(slotBuffer, 1, sizeof slotBuffer, scoresFile);
-        std::memset(reinterpret_cast<uint8_t*>(slotBuffer) + got, 0, sizeof slotBuffer - got);
+    if (scoresFd < 0 || kanji < 0) return slotBuffer;
+    // Words beyond the end of the file stay 0.
+    auto* bytes = reinterpret_cast<uint8_t*>(slotBuffer);
+    size_t got = 0;
+    while (got < sizeof slotBuffer) {
+        const ssize_t r = ::pread(scoresFd, bytes + got, sizeof slotBuffer - got,
+                                  kanji * kRecordBytes + static_cast<int64_t>(got));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        got += static_cast<size_t>(r);
     }
+    std::memset(bytes + got, 0, sizeof slotBuffer - got);
     return slotBuffer;
 }
 
@@ -74,14 +87,20 @@ void Scores_Reset(int kanji) {
 bool Scores_IsComplete(int kanji) {
     uint32_t s[kScoreSlots];
     std::memcpy(s, Scores_Get(kanji), sizeof s);
+    return Scores_SlotsComplete(kanji, s);
+}
+
+bool Scores_SlotsComplete(int kanji, const uint32_t* s) {
+    if (kanji < 0) return false;
+    if (!s[KanjiMeaningMC] || !s[StrokeOrderExercise] || !s[KanjiGridSearch]) return false;
+    if (s[OnPronunciationMC] && s[KunPronunciationMC]) return true;
+    // Only a missing reading exercise needs the record: does the kanji have that reading?
     const KanjiRecord* record = KanjiData_LoadRecord(kanji);
-    if (!record) return false;
-    return s[KanjiMeaningMC] && (s[OnPronunciationMC] || !record->hasOn()) &&
-           (s[KunPronunciationMC] || !record->hasKun()) && s[StrokeOrderExercise] &&
-           s[KanjiGridSearch];
+    return (s[OnPronunciationMC] || !record->hasOn()) &&
+           (s[KunPronunciationMC] || !record->hasKun());
 }
 
 void Scores_Close() {
-    if (scoresFile) std::fclose(scoresFile);
-    scoresFile = nullptr;
+    if (scoresFd >= 0) ::close(scoresFd);
+    scoresFd = -1;
 }

@@ -22,5 +22,7 @@ void Scores_SetSlot(int kanji, int slot, uint32_t value);
 void Scores_Reset(int kanji);
 // Slots 0, 3, 4 passed, slot 1 passed or no ON reading, slot 2 passed or no KUN reading.
 bool Scores_IsComplete(int kanji);
+// The same rule on slots already read (`slots` holds the kanji's 20 slots).
+bool Scores_SlotsComplete(int kanji, const uint32_t* slots);
 // Closes the file (tests, and the next Scores_Open reopens it).
 void Scores_Close();
