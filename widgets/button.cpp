@@ -97,6 +97,9 @@ Button::Button(QWidget* parent, const QString& caption, int font_size, Callback 
     : SurfaceWidget(parent, width_for(caption, font_size, swatch != 0), metrics::ButtonHeight),
       caption_(caption), explanation_(explanation), font_size_(font_size), swatch_(swatch),
       on_press_(std::move(on_press)), on_click_(std::move(on_click)) {
+    // What a screen reader says of the button: its caption, then what clicking it does.
+    setAccessibleName(caption_);
+    setAccessibleDescription(explanation_);
     b_.has_explanation = !explanation_.isEmpty();
     b_.has_on_click = bool(on_click_);
     b_.hint_id = hint_id;

@@ -78,6 +78,7 @@ CheckBox* CheckBox::create(QWidget* parent, const Surface* background, const QSt
                            ChangeFn on_change) {
     auto* box = new CheckBox(parent, size_for(caption, max_width, kMetrics), line_phase,
                              std::move(on_change));
+    box->setAccessibleName(caption);
     box->b_.value = checked ? 2 : 0;
     box->take_background(background, QPoint(x, y), true, line_phase);
     box->move(x, y);

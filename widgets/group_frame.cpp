@@ -29,6 +29,7 @@ GroupFrame* GroupFrame::create(QWidget* parent, int x, int y, int w, int h, cons
 
 GroupFrame::GroupFrame(QWidget* parent, int w, int h, const QString& title)
     : SurfaceWidget(parent, w, h), title_(title) {
+    setAccessibleName(title_);
     if (!title_.isEmpty()) title_width_ = surface().text_width(title_, title_font()) + 8;
     const int t = title_offset();
     QRegion ring(0, 0, w, h);

@@ -40,6 +40,7 @@ Panel::Panel(QWidget* parent, int w, int h, const QString& title, PaintFn on_pai
     : SurfaceWidget(parent, w, h), title_(title), on_paint_(std::move(on_paint)),
       on_click_(std::move(on_click)) {
     setMouseTracking(true);
+    setAccessibleName(title);
     render();
 }
 

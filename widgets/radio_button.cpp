@@ -26,6 +26,7 @@ RadioButton* RadioButton::create(QWidget* parent, const Surface* background, con
                                  SelectFn on_select) {
     auto* radio =
         new RadioButton(parent, size_for(caption, max_width, kMetrics), std::move(on_select));
+    radio->setAccessibleName(caption);
     radio->b_.value = checked ? 2 : 0;
     radio->take_background(background, QPoint(x, y), lined, kFirstLine);
     radio->move(x, y);

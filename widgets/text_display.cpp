@@ -7,6 +7,7 @@ TextDisplay* TextDisplay::create(QWidget* parent, int x, int y, int w, int h, co
                                  bool bold, int y_offset, int size_delta) {
     const TextDisplayGeometry g{w, h, bold, y_offset, size_delta, palette::MediumBlue};
     auto* display = new TextDisplay(parent, g, text);
+    display->setAccessibleName(text);
     display->move(x, y);
     display->refresh();
     display->show();
@@ -22,6 +23,7 @@ TextDisplay::TextDisplay(QWidget* parent, const TextDisplayGeometry& g, const QS
 
 void TextDisplay::set_text(const QString& text) {
     text_ = text;
+    setAccessibleName(text); // what is shown large is what a screen reader reads
     refresh();
 }
 
