@@ -2,7 +2,7 @@
 // order, each state's texts and scores, Show Answer, auto-progress and the full sequence.
 #include "check_box.h"
 #include "options.h"
-#include "stroke_order_ex_fixture.h"
+#include "test_stroke_order_ex_fixture.h"
 
 #include <gmock/gmock.h>
 
