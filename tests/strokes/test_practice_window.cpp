@@ -179,6 +179,10 @@ TEST_F(PracticeWindowTest, LeavingPracticeEndsTheAttemptButKeepsTheBackwardMoves
     EXPECT_FALSE(w()->restart_button()->behaviour().enabled);
     EXPECT_EQ(w()->restart_button()->behaviour().blink, 0) << "a disabled button does not blink";
     EXPECT_EQ(differing_pixels(box_picture().image(), drawn(&DrawShownStrokes).image()), 0);
+    Surface page(kFeedbackPanelWidth, kFeedbackPanelHeight);
+    DrawFeedbackPanel(page, FeedbackList(), false, w()->character());
+    EXPECT_EQ(differing_pixels(w()->panel()->surface().image(), page.image()), 0)
+        << "the instructions page again";
 
     press(w()->practice_button());
     EXPECT_TRUE(w()->checker().practising());
@@ -227,6 +231,11 @@ TEST_F(PracticeWindowTest, TheTipsLinkOpensTheStrokeHelpPage) {
     ASSERT_EQ(opened_pages.size(), 1);
     EXPECT_EQ(opened_pages[0], QDir(folder).absoluteFilePath(QStringLiteral("help/stroke_help.htm")));
     move_pointer(w(), PracticeWindow::kLinkRect.bottomRight() + QPoint(1, 1));
+    EXPECT_FALSE(w()->link_hovered());
+    EXPECT_EQ(w()->cursor().shape(), Qt::ArrowCursor);
+    move_pointer(w(), on_link);
+    QEvent leave(QEvent::Leave); // the pointer goes off the window from the link
+    QApplication::sendEvent(w(), &leave);
     EXPECT_FALSE(w()->link_hovered());
     EXPECT_EQ(w()->cursor().shape(), Qt::ArrowCursor);
     click(w(), w()->caption_bar().state().close_rect().center());

@@ -57,7 +57,7 @@ TEST(PracticeCursors, DamagedOrMissingFilesLeaveTheArrow) {
     EXPECT_TRUE(is_arrow(c.idle)) << "a line of four fields";
     EXPECT_TRUE(is_arrow(c.drawing)) << "a picture too large for a cursor";
     write_picture(d + "/drawing.png", 32);
-    write(d + "/hotspots.txt", QByteArray(5000, ' ') + "\ndrawing.png 2 28\n");
+    write(d + "/hotspots.txt", "drawing.png 2 28\n" + QByteArray(5000, ' '));
     EXPECT_TRUE(is_arrow(PracticeCursors_Load(d).drawing)) << "a hotspots file far too long";
 }
 
