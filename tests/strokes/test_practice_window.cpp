@@ -229,7 +229,8 @@ TEST_F(PracticeWindowTest, TheTipsLinkOpensTheStrokeHelpPage) {
     EXPECT_EQ(w()->cursor().shape(), Qt::PointingHandCursor);
     click(w(), on_link);
     ASSERT_EQ(opened_pages.size(), 1);
-    EXPECT_EQ(opened_pages[0], QDir(folder).absoluteFilePath(QStringLiteral("help/stroke_help.htm")));
+    EXPECT_EQ(opened_pages[0],
+              QDir(folder).absoluteFilePath(QStringLiteral("help/stroke_help.htm")));
     move_pointer(w(), PracticeWindow::kLinkRect.bottomRight() + QPoint(1, 1));
     EXPECT_FALSE(w()->link_hovered());
     EXPECT_EQ(w()->cursor().shape(), Qt::ArrowCursor);
