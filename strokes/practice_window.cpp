@@ -38,6 +38,7 @@ FontSpec link_font() {
 PracticeFeedbackPanel::PracticeFeedbackPanel(QWidget* parent, int x, int y,
                                              const PracticeChecker& checker)
     : SurfaceWidget(parent, kFeedbackPanelWidth, kFeedbackPanelHeight), checker_(checker) {
+    setObjectName(QStringLiteral("WritingEx_FeedBack"));
     move(x, y);
     setCursor(Qt::ArrowCursor);
     refresh();
@@ -52,6 +53,7 @@ PracticeWindow::PracticeWindow(int list_length, AnimationClock* clock)
     : FramelessWindow(App_MainWindow(), kWidth, kHeight,
                       QStringLiteral("Stroke Order Practice Exercise")),
       list_length_(list_length), cursors_(PracticeCursors_Load()) {
+    setObjectName(QStringLiteral("WritingExWindow"));
     refresh();
     create_buttons();
     create_box();
@@ -83,6 +85,7 @@ void PracticeWindow::create_buttons() {
 
 void PracticeWindow::create_box() {
     box_ = new StrokeBox(this, kBox.x(), kBox.y(), kPracticeBoxSize, kPracticeBoxSize);
+    box_->setObjectName(QStringLiteral("WritingEx_PracticeWindow"));
     box_->setCursor(cursors_.idle);
     box_->on_press = [this](int x, int y) { box_press(int16_t(x), int16_t(y)); };
     box_->on_move = [this](int x, int y) { box_move(int16_t(x), int16_t(y)); };

@@ -25,6 +25,7 @@ constexpr QRect kFeedback(32, 322, 260, 30);
 
 StrokeOrderFeedback::StrokeOrderFeedback(QWidget* parent, int x, int y)
     : SurfaceWidget(parent, kFeedback.width(), kFeedback.height()) {
+    setObjectName(QStringLiteral("StrokeOrderEx_Feedback"));
     move(x, y);
     setCursor(Qt::ArrowCursor);
     refresh();
@@ -42,7 +43,9 @@ void StrokeOrderFeedback::render() {
 }
 
 StrokeOrderExWindow::StrokeOrderExWindow()
-    : ExerciseWindow(ExerciseKind::StrokeOrderExercise, kLayout) {}
+    : ExerciseWindow(ExerciseKind::StrokeOrderExercise, kLayout) {
+    setObjectName(QStringLiteral("StrokeOrderExWindow"));
+}
 
 StrokeOrderExWindow* StrokeOrderEx_Window() {
     return dynamic_cast<StrokeOrderExWindow*>(open_exercise());
@@ -55,6 +58,7 @@ void StrokeOrderExWindow::draw_labels(Surface& s) {
 
 void StrokeOrderExWindow::create_question_controls() {
     display_ = new StrokeBox(this, kDisplay.x(), kDisplay.y(), kExerciseBoxSize, kExerciseBoxSize);
+    display_->setObjectName(QStringLiteral("StrokeOrderEx_Display"));
     display_->setCursor(Qt::CrossCursor);
     display_->on_release = [this](int x, int y) { click(int16_t(x), int16_t(y)); };
     display_->show();

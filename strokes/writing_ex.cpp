@@ -8,6 +8,7 @@
 #include "pump.h"
 #include "shell.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -39,6 +40,8 @@ void WritingEx_Open() {
     if (LearningList_RequireNotEmpty()) return;
     auto* w = new PracticeWindow(LearningList_Count(), animation_clock);
     open_window = w;
+    // Leaving the program with the window open: its animation must not outlive the program.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, w, [] { WritingEx_Close(); });
     w->move(place_window(get_option_slot(OptPracticeWindowOffset),
                          get_option_slot(OptPracticeWindowOffset + 1), w->width(), w->height(),
                          App_MainWindow()));

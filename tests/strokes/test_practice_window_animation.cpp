@@ -4,6 +4,7 @@
 #include "test_practice_window_fixture.h"
 
 #include <QEvent>
+#include <QTimer>
 
 namespace {
 
@@ -108,6 +109,20 @@ TEST_F(PracticeWindowStrokeAnimation, ClosingHidesTheWindowAtOnceAndDestroysItAf
     EXPECT_FALSE(window->animation().running());
     window->removeEventFilter(&watch);
     EXPECT_EVENTUALLY(window.isNull());
+    EXPECT_TRUE(main_window->isEnabled());
+}
+
+TEST_F(PracticeWindowStrokeAnimation, LeavingTheProgramClosesTheWindowAndStopsTheWorker) {
+    open({kanji_with_corner()});
+    hold_in_pause(animation_pause::Marker);
+    start_animation();
+    ASSERT_TRUE(wait_until([&] { return holding.load(); }, 10000));
+    QPointer<PracticeWindow> window = w();
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec(); // its end announces that the program leaves
+    EXPECT_EQ(w(), nullptr);
+    EXPECT_TRUE(window.isNull() || !window->animation().running());
+    EXPECT_FALSE(holding.load()) << "the worker has left its pause";
     EXPECT_TRUE(main_window->isEnabled());
 }
 
