@@ -8,6 +8,7 @@
 #include "group_frame.h"
 #include "kanji_source.h"
 #include "text_display.h"
+#include "trace.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ void ChoiceExerciseWindow::set_up_question() {
     const ExerciseSession& s = session();
     question_ =
         build_choice_question(choice_kind_, s.currentKanji, s.kanjiCount(), study_data_source());
+    trace("ChoiceExLoadKanji %d %d\n", s.currentKanji, question_.correctPosition);
     kanji_display_->set_text(QString(QChar(question_.character)));
     panel_->set_question(question_);
     redraw_feedback();

@@ -45,6 +45,8 @@ void GridExerciseWindow::set_up_question() {
     const ExerciseSession& s = session();
     trace("KanjiGridLoadKanji %d\n", s.currentIndex);
     question_ = build_grid_question(s.kanjiList, s.currentIndex, study_data_source());
+    trace("KanjiGridTarget %d %d %d\n", s.currentKanji, question_.target_column,
+          question_.target_row);
     grid_->set_question(question_);
     clue_->set_clue(question_, s.showRomaji);
     redraw_feedback();

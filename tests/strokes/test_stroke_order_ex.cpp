@@ -1,0 +1,229 @@
+// The stroke order exercise on the offscreen platform: clicks on the display find the starts in
+// order, each state's texts and scores, Show Answer, auto-progress and the full sequence.
+#include "check_box.h"
+#include "options.h"
+#include "test_stroke_order_ex_fixture.h"
+
+#include <gmock/gmock.h>
+
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST_F(StrokeOrderExTest, EveryStartClickedInOrderIsNumberedAndScoresTheKanji) {
+    const std::vector<int> kanji = spread_kanji(2, 4);
+    ASSERT_EQ(kanji.size(), 2u);
+    open_in_order(kanji);
+    EXPECT_EQ(window()->windowTitle(), QStringLiteral("Kanji Stroke Order Exercise"));
+    EXPECT_EQ(feedback(), QStringLiteral("Select the start of each stroke | in the order they are "
+                                         "drawn."));
+    const int n = stroke_count();
+    cues.clear();
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(marker_pixels(i), 0) << "start " << i << " before it is found";
+        click_start(i);
+        EXPECT_GT(marker_pixels(i), 10) << "start " << i << " after it is found";
+        EXPECT_EQ(slots_of(kanji[0])[StrokeOrderExercise], 1u) << "from the first start on";
+        if (i + 1 < n) {
+            EXPECT_EQ(feedback(), QStringLiteral("Correct! | Select the next stroke start."));
+        }
+    }
+    std::vector<int> expected(size_t(n - 1), CueRight);
+    expected.push_back(CueComplete);
+    EXPECT_EQ(cues, expected);
+    EXPECT_EQ(session().feedbackState, StrokeOrderComplete);
+    EXPECT_EQ(feedback(), QStringLiteral("Correct! | Click 'Next' to proceed."));
+    const auto& lines = window()->feedback()->lines();
+    EXPECT_EQ(lines[0].colour, RGB(0, 0, 255));
+    EXPECT_EQ(lines[1].colour, RGB(0, 0, 192));
+    EXPECT_EQ(lines[1].y, 16);
+    EXPECT_FALSE(window()->show_answer_button()->behaviour().enabled);
+    EXPECT_TRUE(window()->next_button()->behaviour().enabled);
+
+    // Once every start is found, clicks change nothing.
+    Scores_Reset(kanji[0]);
+    click_start(0);
+    click(window()->display(), QPoint(3, 3));
+    EXPECT_EQ(cues.size(), size_t(n));
+    EXPECT_EQ(slots_of(kanji[0])[StrokeOrderExercise], 0u);
+    EXPECT_EQ(session().feedbackState, StrokeOrderComplete);
+}
+
+TEST_F(StrokeOrderExTest, AClickHitsUpToFourteenRightAndFifteenAboveAStart) {
+    const std::vector<int> kanji = spread_kanji(1, 3);
+    open_in_order(kanji);
+    click_start(0, QPoint(14, -15));
+    EXPECT_EQ(window()->found(), 1);
+    click_start(1, QPoint(15, 0));
+    EXPECT_EQ(window()->found(), 1);
+    EXPECT_EQ(session().feedbackState, StrokeOrderMissed);
+    click_start(1, QPoint(0, -16));
+    EXPECT_EQ(window()->found(), 1);
+    click_start(1, QPoint(-15, 14));
+    EXPECT_EQ(window()->found(), 2);
+}
+
+TEST_F(StrokeOrderExTest, AMissAfterTwoStartsCostsEverySlotAndTheRestEarnNothing) {
+    const std::vector<int> kanji = spread_kanji(2, 4);
+    open_in_order(kanji);
+    const int a = kanji[0];
+    for (int slot : {KanjiMeaningMC, OnPronunciationMC, KanjiGridSearch, MarkedSlot})
+        Scores_SetSlot(a, slot, 1);
+    Scores_SetSlot(kanji[1], KanjiMeaningMC, 1);
+    click_starts(0, 2);
+    EXPECT_EQ(slots_of(a)[StrokeOrderExercise], 1u);
+    cues.clear();
+    click_start(3); // a later start is a miss like any other
+    EXPECT_THAT(cues, ElementsAre(CueWrong));
+    EXPECT_TRUE(all_zero(slots_of(a)));
+    EXPECT_EQ(slots_of(kanji[1])[KanjiMeaningMC], 1u) << "the other kanji keeps its slots";
+    EXPECT_EQ(feedback(), QStringLiteral("Incorrect... try again."));
+    EXPECT_EQ(window()->feedback()->lines()[0].colour, RGB(192, 0, 0));
+    EXPECT_EQ(window()->feedback()->lines()[0].y, 16);
+    click_starts(2, stroke_count());
+    EXPECT_TRUE(all_zero(slots_of(a))) << "no hit after the miss writes the slot";
+    EXPECT_EQ(cues.back(), CueComplete);
+    EXPECT_EQ(feedback(), QStringLiteral("Done. | Click 'Next' to proceed to next kanji."));
+    EXPECT_FALSE(window()->show_answer_button()->behaviour().enabled);
+}
+
+TEST_F(StrokeOrderExTest, TheLastKanjiEndsWithItsOwnTexts) {
+    const int k = spread_kanji(1, 2)[0];
+    struct Case {
+        bool in_sequence;
+        bool miss;
+        const char* text;
+    };
+    for (const Case& c :
+         {Case{false, false, "Correct! | Exercise Complete."},
+          Case{true, false, "Correct! | Click 'Exit' to progress to next exercise."},
+          Case{false, true, "Done! | Exercise Complete."},
+          Case{true, true, "Done! | Exercise Complete."}}) {
+        open_in_order({k}, c.in_sequence);
+        if (c.miss) click_start(1);
+        click_starts(0, stroke_count());
+        EXPECT_EQ(feedback(), QString::fromLatin1(c.text)) << c.in_sequence << c.miss;
+        EXPECT_EQ(slots_of(k)[StrokeOrderExercise], c.miss ? 0u : 1u);
+        Exercises_Abandon();
+        ExerciseSequence_Reset();
+        Scores_Reset(k);
+    }
+}
+
+TEST_F(StrokeOrderExTest, ShowAnswerNumbersEveryStartAndScoresNothing) {
+    const std::vector<int> kanji = spread_kanji(2, 3);
+    open_in_order(kanji);
+    Scores_SetSlot(kanji[0], KanjiMeaningMC, 1);
+    cues.clear();
+    press(window()->show_answer_button());
+    const int n = stroke_count();
+    EXPECT_EQ(window()->found(), n);
+    EXPECT_GT(marker_pixels(n - 1), 10);
+    EXPECT_EQ(feedback(), QStringLiteral("Done. | Click 'Next' to proceed to next kanji."));
+    EXPECT_FALSE(window()->show_answer_button()->behaviour().enabled);
+    click_start(0);
+    EXPECT_EQ(slots_of(kanji[0])[StrokeOrderExercise], 0u);
+    EXPECT_EQ(slots_of(kanji[0])[KanjiMeaningMC], 1u);
+    EXPECT_THAT(cues, ::testing::Not(::testing::Contains(CueWrong)));
+    press(window()->next_button());
+    ASSERT_EQ(session().currentKanji, kanji[1]);
+    EXPECT_EQ(window()->found(), 0);
+    EXPECT_TRUE(window()->show_answer_button()->behaviour().enabled);
+    click_start(0);
+    press(window()->show_answer_button());
+    EXPECT_EQ(feedback(), QStringLiteral("All kanji have been completed."));
+    EXPECT_EQ(window()->found(), stroke_count());
+    EXPECT_EQ(slots_of(kanji[1])[StrokeOrderExercise], 1u) << "written by the hit before";
+}
+
+TEST_F(StrokeOrderExTest, TheLastEntrysKanjiEarlierInTheListAlreadyShowsTheLastTexts) {
+    const std::vector<int> kanji = spread_kanji(2, 2);
+    set_learning_list({kanji[0], kanji[1], kanji[0]});
+    OpenExercise(ExerciseKind::StrokeOrderExercise, false);
+    session().kanjiList = {kanji[0], kanji[1], kanji[0]};
+    LoadExerciseKanji(0);
+    click_starts(0, stroke_count());
+    EXPECT_EQ(session().feedbackState, StrokeOrderCompleteLast);
+    EXPECT_EQ(feedback(), QStringLiteral("Correct! | Exercise Complete."));
+    EXPECT_TRUE(window()->next_button()->behaviour().enabled) << "the position is not the last";
+    press(window()->next_button());
+    press(window()->next_button());
+    ASSERT_EQ(session().currentIndex, 2);
+    // Show Answer goes by the position, not the kanji: the same kanji at position 0 shows "Done.".
+    LoadExerciseKanji(0);
+    press(window()->show_answer_button());
+    EXPECT_EQ(session().feedbackState, StrokeOrderDone);
+}
+
+TEST_F(StrokeOrderExTest, NextAfterOneStartLeavesTheSlotWritten) {
+    const std::vector<int> kanji = spread_kanji(2, 3);
+    open_in_order(kanji);
+    click_start(0);
+    press(window()->next_button());
+    EXPECT_EQ(slots_of(kanji[0])[StrokeOrderExercise], 1u);
+    EXPECT_EQ(session().currentKanji, kanji[1]);
+    EXPECT_EQ(session().feedbackState, StrokeOrderAwaiting);
+    EXPECT_EQ(marker_pixels(0), 0) << "the new kanji shows no numbers yet";
+}
+
+TEST_F(StrokeOrderExTest, AutoProgressCountsDownAfterAWholeKanjiButNotOnTheLast) {
+    set_option_slot(OptAutoProgressStrokeOrder, 1);
+    set_auto_progress_delay(30);
+    const std::vector<int> kanji = spread_kanji(2, 2);
+    open_in_order(kanji);
+    EXPECT_TRUE(window()->auto_progress_box()->checked());
+    click_starts(0, stroke_count() - 1);
+    EXPECT_FALSE(window()->auto_progress_pending()) << "not before the last start";
+    click_start(stroke_count() - 1);
+    EXPECT_EQ(feedback(), QStringLiteral("Correct! | Autoprogressing in 1.5 seconds."));
+    EXPECT_FALSE(window()->next_button()->behaviour().enabled);
+    EXPECT_TRUE(window()->auto_progress_pending());
+    ASSERT_EVENTUALLY(session().currentKanji == kanji[1]);
+    EXPECT_EQ(feedback(), QStringLiteral("Select the start of each stroke | in the order they are "
+                                         "drawn."));
+    click_starts(0, stroke_count());
+    EXPECT_EQ(session().feedbackState, StrokeOrderCompleteLast);
+    EXPECT_FALSE(window()->auto_progress_pending());
+    // A miss ends a kanji without a countdown.
+    LoadExerciseKanji(0);
+    click_start(1);
+    click_starts(0, stroke_count());
+    EXPECT_EQ(session().feedbackState, StrokeOrderDone);
+    EXPECT_FALSE(window()->auto_progress_pending());
+    click(window()->auto_progress_box(), QPoint(5, 5));
+    press(window()->exit_button());
+    EXPECT_EQ(get_option_slot(OptAutoProgressStrokeOrder), 0);
+}
+
+TEST_F(StrokeOrderExTest, TheFullSequenceOpensItFourthAndTheGridAfterIt) {
+    set_learning_list(kanji_with_both_readings(1));
+    AdvanceExerciseSequence();
+    for (int i = 0; i < 3; ++i)
+        press(open_exercise()->exit_button());
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(session().inSequence);
+    EXPECT_EQ(ExerciseSequence_Step(), 3);
+    EXPECT_FALSE(main_window->isEnabled());
+    press(window()->exit_button());
+    ASSERT_NE(open_exercise(), nullptr);
+    EXPECT_EQ(open_exercise()->kind(), ExerciseKind::KanjiGridSearch);
+    EXPECT_TRUE(view.removed.empty());
+}
+
+TEST_F(StrokeOrderExTest, WithEveryKanjiPassedItSaysSoAndTheSequenceGoesOn) {
+    const std::vector<int> list = kanji_with_both_readings(2);
+    set_learning_list(list);
+    SetExcludeCompleted(true);
+    for (int k : list)
+        Scores_SetSlot(k, StrokeOrderExercise, 1);
+    AdvanceExerciseSequence();
+    answer_message_boxes({MessageYes});
+    for (int i = 0; i < 3; ++i)
+        press(open_exercise()->exit_button());
+    ASSERT_NE(open_exercise(), nullptr);
+    EXPECT_EQ(open_exercise()->kind(), ExerciseKind::KanjiGridSearch);
+    ASSERT_EQ(message_texts.size(), 1u);
+    EXPECT_TRUE(message_texts[0].contains(QStringLiteral("in this stroke order exercise.")));
+}
+
+} // namespace
