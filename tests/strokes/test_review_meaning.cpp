@@ -75,6 +75,7 @@ TEST_F(ReviewMeaningDrawing, AKanjiWithoutKunLeavesItsBoxEmpty) {
     r.Meaning.assign(u"electricity");
     r.OnPronun.assign(u"\u30c7\u30f3");
     r.OnRomaji.assign(u"DEN");
+    r.KunRomaji.assign(u"inazuma"); // romaji without kana: still no KUN pronunciation
     Surface s(ReviewMeaningDisplay::kWidth, ReviewMeaningDisplay::kHeight);
     draw_meaning_display(s, r);
     const ColorRef blue = RGB(0, 0, 192);
@@ -82,8 +83,8 @@ TEST_F(ReviewMeaningDrawing, AKanjiWithoutKunLeavesItsBoxEmpty) {
     EXPECT_GT(count_near(s, {6, 129, 60, 145}, blue), 10) << "the ON kana";
     EXPECT_GT(count_near(s, {30, 129, 90, 145}, RGB(165, 165, 165), 30), 5) << "its romaji";
     EXPECT_EQ(count_near(s, {2, 224, 198, 310}, blue), 0) << "nothing in the KUN box";
+    EXPECT_EQ(count_near(s, {6, 226, 190, 300}, RGB(165, 165, 165), 30), 0);
     r.KunPronun.assign(u"\u3044\u306a\u305a\u307e");
-    r.KunRomaji.assign(u"inazuma");
     draw_meaning_display(s, r);
     EXPECT_GT(count_near(s, {6, 227, 80, 243}, blue), 10);
 }

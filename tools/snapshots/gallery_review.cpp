@@ -16,6 +16,7 @@
 #include "stroke_screens.h"
 
 #include <QCursor>
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -57,6 +58,11 @@ ReviewWindow* open_review(const std::vector<int>& list, bool numbers) {
     return ReviewWindow::instance();
 }
 
+void click(QWidget* w) {
+    send_mouse(w, QEvent::MouseButtonPress, QPoint(8, 8));
+    send_mouse(w, QEvent::MouseButtonRelease, QPoint(8, 8));
+}
+
 // The pointer rests over an example row (0-based).
 void hover_example(ReviewWindow* w, int row) {
     ReviewExamplesDisplay* d = w->examples_display();
@@ -70,7 +76,7 @@ void save_review(Gallery& g, const QString& name, const std::vector<int>& list, 
                  int hovered_row) {
     ReviewWindow* w = open_review(list, true);
     for (int i = 0; i < moves; ++i)
-        Review_Move(true);
+        click(w->next_button());
     if (hovered_row >= 0) hover_example(w, hovered_row);
     g.save(name, *w);
     Review_Close();
@@ -94,12 +100,24 @@ class FrameClock : public AnimationClock {
     int count_ = 0;
 };
 
+// The pause after the arrow of stroke s: the first picture's pause, then per stroke the
+// number's, the arrow's and one per point from the second on.
+int arrow_pause(int kanji, int s) {
+    KanjiData_LoadStrokes(kanji);
+    StrokeSet set;
+    StrokeSet_Load(set, StrokeScreen::Review);
+    int index = 1;
+    for (int t = 0; t < s; ++t)
+        index += 2 + std::max(set.point_count(t) - 1, 0);
+    return index + 1;
+}
+
+// Caught with the fifth stroke's number and arrow drawn, its line not yet.
 void mid_animation(Gallery& g, int kanji) {
-    FrameClock clock(60);
+    FrameClock clock(arrow_pause(kanji, 4));
     Review_SetAnimationClock(&clock);
     ReviewWindow* w = open_review({kanji}, true);
-    send_mouse(w->animate_button(), QEvent::MouseButtonPress, QPoint(8, 8));
-    send_mouse(w->animate_button(), QEvent::MouseButtonRelease, QPoint(8, 8));
+    click(w->animate_button());
     while (!clock.reached && w->kanji_display().animating())
         std::this_thread::yield();
     settle();
