@@ -95,6 +95,9 @@ void ReviewWindow::build() {
     refresh(); // the background the check box blends into
     create_displays();
     create_controls();
+    // Every control keeps the arrow: the link's hand belongs to the window's own surface.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setCursor(Qt::ArrowCursor);
 }
 
 // The strip with its copies of the list, the examples, the kanji and the meaning of the first

@@ -77,9 +77,6 @@ class ReviewTest : public ScreenTest {
         main_window->show();
         ShellOperations ops;
         ops.set_active = [this](bool active) { active_calls.push_back(active); };
-        ops.open_example_window = [this](QWidget* reference, int id) {
-            example_opens.push_back({reference, id});
-        };
         ops.close_example_window = [this] { ++example_closes; };
         Shell_Install(main_window, ops);
         StudyLists_SetView(&view);
@@ -123,12 +120,6 @@ class ReviewTest : public ScreenTest {
     }
     static QImage kanji_picture() { return review()->kanji_display().box()->canvas().snapshot(); }
 
-    struct ExampleOpen {
-        QWidget* reference;
-        int id;
-        bool operator==(const ExampleOpen&) const = default;
-    };
-
     // The Learning List's messages.
     class RecordingView : public StudyListView {
       public:
@@ -143,6 +134,5 @@ class ReviewTest : public ScreenTest {
     RecordingView view;
     ParkingClock clock;
     std::vector<bool> active_calls;
-    std::vector<ExampleOpen> example_opens;
     int example_closes = 0;
 };

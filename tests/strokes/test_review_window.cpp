@@ -1,6 +1,6 @@
 // The review window: opening over the disabled main window, Previous and Next at both ends, the
-// strip's ends, the double click that opens the Example Window, the help link, the check box and
-// the close with what it stores.
+// strip's ends, the help link, the check box and the close with what it stores. (The double click
+// on an example: test_review_examples.cpp, and with the real Example Window in the app tests.)
 #include "test_review_fixture.h"
 
 #include <QDir>
@@ -11,13 +11,6 @@ const KanjiRecord& record_of(int kanji) {
     static KanjiRecord copy;
     copy = *KanjiData_LoadRecord(kanji);
     return copy;
-}
-
-// The first kanji whose example count is `count`.
-int kanji_with_examples(int count) {
-    for (int k = 1; k <= kKanjiTotal; ++k)
-        if (KanjiData_LoadRecord(k)->exampleCount() == count) return k;
-    return -1;
 }
 
 } // namespace
@@ -107,23 +100,6 @@ TEST_F(ReviewTest, TheStripsEndsMoveWithoutTouchingTheButtons) {
     EXPECT_EQ(w->meaning_display()->record().Kanji, record_of(list[1]).Kanji);
 }
 
-TEST_F(ReviewTest, ADoubleClickOnAnExampleOpensItOverTheReviewWindow) {
-    const int one = kanji_with_examples(1), three = kanji_with_examples(3);
-    ASSERT_GT(one, 0);
-    ASSERT_GT(three, 0);
-    ReviewWindow* w = open_review({three, one});
-    ASSERT_NE(w, nullptr);
-    ReviewExamplesDisplay* d = w->examples_display();
-    QTest::mouseDClick(d, Qt::LeftButton, {}, QPoint(80, 56 * 2 + 20));
-    EXPECT_EQ(example_opens, (std::vector<ExampleOpen>{{w, record_of(three).ExampleIds[2]}}));
-    press(w->next_button());
-    QTest::mouseDClick(d, Qt::LeftButton, {}, QPoint(80, 56 + 20));
-    EXPECT_EQ(example_opens.size(), 1u) << "below the only example of the second kanji";
-    QTest::mouseDClick(d, Qt::LeftButton, {}, QPoint(80, 20));
-    ASSERT_EQ(example_opens.size(), 2u);
-    EXPECT_EQ(example_opens[1].id, record_of(one).ExampleIds[0]);
-}
-
 TEST_F(ReviewTest, TheLinkOpensTheStrokeHelpPage) {
     ReviewWindow* w = open_review({5});
     ASSERT_NE(w, nullptr);
@@ -131,6 +107,7 @@ TEST_F(ReviewTest, TheLinkOpensTheStrokeHelpPage) {
     QTest::mouseMove(w, on_link);
     ASSERT_TRUE(w->link_hovered());
     EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(w->stroke_order_box()->cursor().shape(), Qt::ArrowCursor) << "not over the controls";
     click(w, on_link);
     EXPECT_EQ(opened_pages, QStringList{QDir::current().absoluteFilePath("help/stroke_help.htm")});
     QTest::mouseMove(w, ReviewWindow::kLinkRect.bottomRight() + QPoint(2, 2));
