@@ -1,12 +1,14 @@
 #include "review_examples.h"
 
 #include "drawing.h"
+#include "kanji_record.h"
 #include "shell.h"
 #include "trace.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace {
 
@@ -84,6 +86,7 @@ ReviewExamplesDisplay::ReviewExamplesDisplay(QWidget* parent, int x, int y,
 
 void ReviewExamplesDisplay::load(int count, const int32_t* ids) {
     trace("Review_ExamplesDisplay_Load %d\n", count);
+    count = std::clamp(count, 0, kMaxExamplesPerKanji); // a record holds at most 48 ids
     if (hovered_ != -1) hovered_ = 0;
     examples_.clear();
     ids_.clear();

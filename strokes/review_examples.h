@@ -36,7 +36,8 @@ class ReviewExamplesDisplay : public SurfaceWidget {
     // `on_open(id)` runs for a double click on an example. Starts the pointer check.
     ReviewExamplesDisplay(QWidget* parent, int x, int y, std::function<void(int id)> on_open);
 
-    // Replaces the examples with those of the ids; no row is highlighted.
+    // Replaces the examples with those of the first `count` ids (at most 48); no row is
+    // highlighted.
     void load(int count, const int32_t* ids);
     // Ends the highlight for good and stops the pointer check.
     void end_pointer_check();

@@ -119,3 +119,11 @@ TEST_F(ReviewExamples, ADoubleClickOnARowAsksForItsExample) {
     QTest::mouseDClick(display, Qt::RightButton, {}, QPoint(60, 20));
     EXPECT_EQ(opened, (std::vector<int>{ids[2], ids[0]})) << "nothing below the last example";
 }
+
+TEST_F(ReviewExamples, ACountBeyondWhatARecordHoldsStopsAtFortyEight) {
+    const std::vector<int32_t> all(kMaxExamplesPerKanji, ids[0]);
+    display->load(1000, all.data());
+    EXPECT_EQ(display->examples().size(), size_t(kMaxExamplesPerKanji));
+    display->load(-5, all.data());
+    EXPECT_TRUE(display->examples().empty());
+}
