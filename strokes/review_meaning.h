@@ -1,7 +1,9 @@
 #pragma once
 // The review window's meaning display: the kanji's meaning, then its ON and its KUN
 // pronunciations, each entry's kana with its romaji beside it. Up to five entries stand one per
-// line; six or more flow along lines up to 194 pixels wide, separated by ";".
+// line; six or more flow along lines up to 194 pixels wide, separated by ";". A block never
+// draws outside its box: entries that would not fit one per line flow, and flowing lines that
+// would not fit are set in a smaller size.
 #include "kanji_record.h"
 #include "surface_widget.h"
 
@@ -33,9 +35,13 @@ constexpr int kOnBlockTop = 129;
 constexpr int kKunBlockTop = 227;
 constexpr int kOneEntryPerLineUpTo = 5;
 
-// Places a block's entries from their measured widths, its first line at `top`.
+// Places a block's entries from their measured widths, its first line at `top`, lines
+// `line_step` apart: up to `one_per_line_up_to` entries one per line, more flowing.
 ReadingBlockLayout layout_reading_block(int top, const std::vector<int>& kana_widths,
-                                        const std::vector<int>& romaji_widths);
+                                        const std::vector<int>& romaji_widths, int line_step = 16,
+                                        int one_per_line_up_to = kOneEntryPerLineUpTo);
+// How many lines a layout uses.
+int lines_used(const ReadingBlockLayout& layout, int top, int line_step);
 
 // The display's picture (200 x 312) for a record.
 void draw_meaning_display(Surface& s, const KanjiRecord& record);

@@ -10,6 +10,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 TEST(ReviewExamplesRows, HoverTakesTheRowUnderThePointerBetweenFiveAnd174) {
@@ -126,4 +127,70 @@ TEST_F(ReviewExamples, ACountBeyondWhatARecordHoldsStopsAtFortyEight) {
     EXPECT_EQ(display->examples().size(), size_t(kMaxExamplesPerKanji));
     display->load(-5, all.data());
     EXPECT_TRUE(display->examples().empty());
+}
+
+TEST(ReviewExamplesRows, TheWheelScrollsWithinTheRows) {
+    EXPECT_EQ(scrolled_first_row(0, 1, 12), 1);
+    EXPECT_EQ(scrolled_first_row(6, 3, 12), 7) << "the last five rows fill the display";
+    EXPECT_EQ(scrolled_first_row(2, -5, 12), 0);
+    EXPECT_EQ(scrolled_first_row(0, 1, 5), 0) << "five examples never scroll";
+    EXPECT_EQ(scrolled_first_row(0, 1, 0), 0);
+}
+
+// A kanji with more examples than five rows: the wheel brings the others in, and the highlight
+// and the double click follow the examples as shown.
+TEST_F(ReviewExamples, MoreThanFiveExamplesScrollIntoView) {
+    std::vector<int32_t> many;
+    int kanji = 1;
+    for (; kanji <= kKanjiTotal && many.size() < 8; ++kanji) {
+        const KanjiRecord* r = KanjiData_LoadRecord(kanji);
+        if (r->exampleCount() >= 8) many.assign(r->ExampleIds, r->ExampleIds + 8);
+    }
+    ASSERT_EQ(many.size(), 8u);
+    display->load(8, many.data());
+    const QImage top = display->surface().image();
+    const auto wheel = [&](int angle) {
+        QWheelEvent e(QPointF(60, 20), QPointF(display->mapToGlobal(QPoint(60, 20))), QPoint(),
+                      QPoint(0, angle), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(display, &e);
+    };
+    wheel(-120 * 5);
+    EXPECT_EQ(display->first_row(), 3) << "down as far as the last five";
+    EXPECT_NE(display->surface().image(), top);
+    move_to({60, 20});
+    EXPECT_EQ(display->hovered(), 4) << "the top row now shows the fourth example";
+    QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(60, 56 * 4 + 30));
+    EXPECT_EQ(opened, (std::vector<int>{many[7]}));
+    wheel(60);
+    EXPECT_EQ(display->first_row(), 3) << "half a notch is no row yet";
+    wheel(60);
+    EXPECT_EQ(display->first_row(), 2);
+    display->load(8, many.data());
+    EXPECT_EQ(display->first_row(), 0) << "a new kanji starts at its first example";
+    EXPECT_EQ(display->surface().image(), top);
+}
+
+// Readings run on from the end of their word; however long the word and its reading, the
+// reading is shortened before it reaches the row's right border.
+TEST_F(ReviewExamples, NoReadingRunsOverItsRowsRightBorder) {
+    int crowded_rows = 0;
+    for (int kanji = 1; kanji <= kKanjiTotal; ++kanji) {
+        const KanjiRecord* r = KanjiData_LoadRecord(kanji);
+        const int count = std::min(r->exampleCount(), kVisibleExampleRows);
+        display->load(count, r->ExampleIds);
+        for (int row = 0; row < count; ++row) {
+            const int top = kExampleRowStep * row;
+            const PixelRect reading_line{7, top + 2, 171, top + 20};
+            const PixelRect border_strip{171, top + 2, 177, top + 20};
+            const PixelRect near_border{150, top + 2, 171, top + 20};
+            if (count_near(display->surface(), border_strip, RGB(0, 0, 128), 80) > 0)
+                ADD_FAILURE() << "kanji " << kanji << " row " << row << ": "
+                              << QString::fromStdU16String(
+                                     display->examples()[size_t(row)].ExampleReading.text())
+                                     .toStdString();
+            if (count_near(display->surface(), near_border, RGB(0, 0, 128), 80) > 0) ++crowded_rows;
+            ASSERT_GT(count_near(display->surface(), reading_line, RGB(0, 0, 128), 80), 0);
+        }
+    }
+    EXPECT_GT(crowded_rows, 20) << "many rows run their reading close to the border";
 }

@@ -1,5 +1,6 @@
 // The review window's meaning display: kana and romaji paired by entry, up to five entries one
-// per line, six and more flowing along 194-pixel lines with ";" between them.
+// per line (while they fit their box that way), six and more flowing along 194-pixel lines with
+// ";" between them, and nothing drawn outside the boxes.
 #include "kanji_data.h"
 #include "pixel_support.h"
 #include "review_meaning.h"
@@ -103,15 +104,48 @@ TEST_F(ReviewMeaningDrawing, RealKanjiUseBothLayouts) {
     ASSERT_GT(five_on, 0);
     ASSERT_GE(kun_entries, 6u);
     Surface s(ReviewMeaningDisplay::kWidth, ReviewMeaningDisplay::kHeight);
+    // Five ON entries do not fit their box one per line (four lines): they flow, so the first
+    // line holds a second entry's kana too.
     draw_meaning_display(s, *KanjiData_LoadRecord(five_on));
-    for (int line = 0; line < 5; ++line) {
-        const int y = kOnBlockTop + 16 * line;
-        EXPECT_GT(count_near(s, {6, y + 2, 40, y + 14}, RGB(0, 0, 192)), 5) << "line " << line;
-    }
+    EXPECT_GT(count_near(s, {6, kOnBlockTop + 2, 40, kOnBlockTop + 14}, RGB(0, 0, 192)), 5);
+    EXPECT_GT(count_near(s, {70, kOnBlockTop + 2, 194, kOnBlockTop + 14}, RGB(0, 0, 192)), 5);
     draw_meaning_display(s, *KanjiData_LoadRecord(most_kun));
     const int separators =
         count_near(s, {60, kKunBlockTop, 194, kKunBlockTop + 14}, RGB(165, 165, 165), 30);
     EXPECT_GT(separators, 0) << "romaji of a second entry and \";\" on the first line";
     EXPECT_GT(count_near(s, {100, kKunBlockTop + 2, 194, kKunBlockTop + 14}, RGB(0, 0, 192)), 5)
         << "a second entry's kana on the first line";
+}
+
+// Crowded readings stay inside their boxes: outside the three boxes the display looks exactly as
+// it does for a kanji with no readings at all.
+TEST(ReviewMeaning, CrowdedReadingsNeverLeaveTheirBoxes) {
+    KanjiRecord crowded{};
+    crowded.Kanji = u'\u751F';
+    crowded.Meaning.assign(u"life, birth");
+    crowded.OnPronun.assign(
+        u"\u30BB\u30A4, \u30B7\u30E7\u30A6, \u30BD\u30A6, \u30B7, \u30B7\u30E5");
+    crowded.OnRomaji.assign(u"SEI, SHOU, SOU, SHI, SHU");
+    std::u16string kun, kun_romaji;
+    for (int i = 0; i < 14; ++i) {
+        kun += std::u16string(i ? u", " : u"") + u"\u3044.\u304D\u308B\u3055";
+        kun_romaji += std::u16string(i ? u", " : u"") + u"i.kirusa";
+    }
+    crowded.KunPronun.assign(kun);
+    crowded.KunRomaji.assign(kun_romaji);
+    KanjiRecord bare = crowded;
+    bare.OnPronun.assign(u"");
+    bare.OnRomaji.assign(u"");
+    bare.KunPronun.assign(u"");
+    bare.KunRomaji.assign(u"");
+
+    Surface with(ReviewMeaningDisplay::kWidth, ReviewMeaningDisplay::kHeight);
+    Surface without(ReviewMeaningDisplay::kWidth, ReviewMeaningDisplay::kHeight);
+    draw_meaning_display(with, crowded);
+    draw_meaning_display(without, bare);
+    // Between the ON box (124 to 196) and the KUN box (222 to 312): the KUN heading's rows.
+    for (int y = 196; y < 222; ++y)
+        for (int x = 0; x < with.width(); ++x)
+            ASSERT_EQ(with.image().pixel(x, y), without.image().pixel(x, y)) << x << ", " << y;
+    EXPECT_NE(with.image(), without.image()) << "the readings are drawn inside the boxes";
 }

@@ -147,6 +147,8 @@ void review(Gallery& g) {
         kanji_with_most([](int k) { return entries_of(KanjiData_LoadRecord(k)->KunRomaji); });
     save_review(g, "review_five_on", {five_on}, 0, -1);
     save_review(g, "review_most_kun", {most_kun}, 0, -1);
+    // 泡 has a long word with a long reading among its first five examples.
+    save_review(g, "review_long_reading", {1763}, 0, -1);
     mid_animation(g, strokes);
     Shell_Install(nullptr, {});
     LearningList_Clear();
