@@ -193,14 +193,18 @@ void AddWordWindow::create_search_controls() {
 void AddWordWindow::create_draw_button() {
     const bool present = handwriting_model_present();
     draw_button_ = Button::create(
-        this, search_button_->x() + search_button_->width() + kDrawButtonGap,
-        search_button_->y(), QStringLiteral("Draw Kanji"), kDrawButtonFontSize, nullptr,
-        [this] { open_draw_window(); },
+        this, search_button_->x() + search_button_->width() + kDrawButtonGap, search_button_->y(),
+        QStringLiteral("Draw Kanji"), kDrawButtonFontSize, nullptr, [this] { open_draw_window(); },
         present ? draw_kanji_explanation() : draw_kanji_missing_explanation(), -1, 0);
     draw_button_->set_shown_active(present);
 }
 
+// A greyed button still clicks: without the model nothing opens. A model installed while the
+// window was open makes the button active again.
 void AddWordWindow::open_draw_window() {
+    const bool present = handwriting_model_present();
+    draw_button_->set_shown_active(present);
+    if (!present) return;
     std::u16string kanji;
     for (const SearchEntry& e : index_)
         kanji += e.kanji;

@@ -62,8 +62,7 @@ DrawKanjiWindow* DrawKanjiWindow::instance() {
 }
 
 DrawKanjiWindow::DrawKanjiWindow(QWidget* owner, std::u16string kanji,
-                                 std::unique_ptr<KanjiRecogniser> recogniser,
-                                 ChooseKanji on_choose)
+                                 std::unique_ptr<KanjiRecogniser> recogniser, ChooseKanji on_choose)
     : FramelessWindow(owner, kWidth, kHeight, QStringLiteral("Draw a Kanji")),
       kanji_(std::move(kanji)), recogniser_(std::move(recogniser)),
       on_choose_(std::move(on_choose)) {
@@ -100,8 +99,7 @@ QPoint DrawKanjiWindow::opening_position() const {
 void DrawKanjiWindow::render(Surface& s) {
     draw_lined_background(s, 2, 20, width() - 2, height() - 22, true);
     draw_label(s, 23, 26, QStringLiteral("Draw a kanji:"), 12, LabelTahomaBoldShadow, true);
-    draw_label(s, 23, kStripY - 18, QStringLiteral("Candidates:"), 12, LabelTahomaBoldShadow,
-               true);
+    draw_label(s, 23, kStripY - 18, QStringLiteral("Candidates:"), 12, LabelTahomaBoldShadow, true);
     const FontSpec font{QStringLiteral("Tahoma"), 11, false};
     s.text_wrapped(kRightColumnX + 2, kBoxY + 72, width() - 18, kBoxY + DrawKanjiBox::kSize,
                    QString::fromLatin1(kInstructions), font, palette::BorderDark);

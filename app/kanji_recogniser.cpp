@@ -48,8 +48,8 @@ class ZinniaRecogniser : public KanjiRecogniser {
         for (size_t i = 0; i < result->size() && int(found.size()) < count; ++i) {
             const char* value = result->value(i);
             if (!value) continue;
-            const auto known = numbers_.find(
-                single_utf8_character({value, strnlen(value, kModelCharacterBytes)}));
+            const auto known =
+                numbers_.find(single_utf8_character({value, strnlen(value, kModelCharacterBytes)}));
             if (known != numbers_.end()) found.push_back(known->second);
         }
         return found;

@@ -101,8 +101,8 @@ InkStroke prepare_stroke(const InkStroke& drawn, int box_size, const InkPreparat
     const int half = int(std::lround(how.smoothing / how.fine_step));
     const std::vector<Point> smoothed = smooth(walk(settled(line), fine), std::max(half, 0));
     const double total = length_of(smoothed);
-    const double step = std::max({how.coarse_step * box_size,
-                                  total / std::max(how.max_points - 1, 1), fine});
+    const double step =
+        std::max({how.coarse_step * box_size, total / std::max(how.max_points - 1, 1), fine});
     return rounded(walk(smoothed, step));
 }
 

@@ -44,8 +44,7 @@ char16_t single_utf8_character(std::string_view text) {
     } else if (text.size() == 2 && (byte(0) & 0xE0) == 0xC0 && continuation(1)) {
         c = (uint32_t(byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
         if (c < 0x80) return 0; // overlong
-    } else if (text.size() == 3 && (byte(0) & 0xF0) == 0xE0 && continuation(1) &&
-               continuation(2)) {
+    } else if (text.size() == 3 && (byte(0) & 0xF0) == 0xE0 && continuation(1) && continuation(2)) {
         c = (uint32_t(byte(0) & 0x0F) << 12) | (uint32_t(byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
         if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF)) return 0; // overlong or a surrogate
     }

@@ -30,8 +30,8 @@ inline Ink box_strokes(int kanji) {
         InkStroke stroke;
         for (int p = 0; p < KanjiData_StrokePointCount(s); ++p) {
             const auto [x, y] = KanjiData_StrokePoint(s, p);
-            stroke.push_back({map_design(StrokeScreen::Practice, x),
-                              map_design(StrokeScreen::Practice, y)});
+            stroke.push_back(
+                {map_design(StrokeScreen::Practice, x), map_design(StrokeScreen::Practice, y)});
         }
         ink.push_back(stroke);
     }
