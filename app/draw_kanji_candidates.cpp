@@ -94,5 +94,8 @@ void DrawKanjiCandidates::leaveEvent(QEvent*) {
 void DrawKanjiCandidates::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const int cell = cell_at(event->position().toPoint());
-    if (cell >= 0 && on_choose_) on_choose_(candidates_[size_t(cell)]);
+    if (cell < 0 || !on_choose_) return;
+    // A copy: the choice may pump messages, and the strip may be gone when it returns.
+    const std::function<void(int)> choose = on_choose_;
+    choose(candidates_[size_t(cell)]);
 }

@@ -72,9 +72,7 @@ DrawKanjiWindow::DrawKanjiWindow(QWidget* owner, std::u16string kanji,
 
 void DrawKanjiWindow::create_controls() {
     box_ = new DrawKanjiBox(this, kBoxX, kBoxY, [this] { recognise(); });
-    candidates_ = new DrawKanjiCandidates(this, kStripX, kStripY, kanji_, [this](int kanji) {
-        if (on_choose_) on_choose_(kanji);
-    });
+    candidates_ = new DrawKanjiCandidates(this, kStripX, kStripY, kanji_, on_choose_);
     undo_button_ = Button::create(
         this, kRightColumnX, kBoxY, QStringLiteral("Undo Stroke"), 12, nullptr,
         [this] { box_->undo_stroke(); }, QStringLiteral("Click to take back the last stroke"), -1,
