@@ -2,6 +2,7 @@
 
 #include "button.h"
 #include "check_box.h"
+#include "draw_kanji_window.h"
 #include "drawing.h"
 #include "edit_box.h"
 #include "group_frame.h"
@@ -15,11 +16,13 @@
 #include "pump.h"
 #include "radio_button.h"
 #include "scores.h"
+#include "search_pasted_kanji.h"
 #include "search_ranking.h"
 #include "shell.h"
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +44,9 @@ constexpr ColorRef kListedColour = 0xdc0000;
 constexpr int kBackgroundHeight = 473;
 constexpr int kEditLimit = 100;
 constexpr int kQuestionKanjiAt = 21; // the x of the questions
+// "Draw Kanji" sits right of "Search" inside the search frame, in a smaller font to fit there.
+constexpr int kDrawButtonFontSize = 10;
+constexpr int kDrawButtonGap = 3;
 
 QString qstring(const std::u16string& s) {
     return QString::fromUtf16(s.data(), qsizetype(s.size()));
@@ -65,6 +71,15 @@ QPoint centred_on_main_window() {
 }
 
 } // namespace
+
+QString draw_kanji_explanation() {
+    return QStringLiteral("Click to find a kanji by drawing it");
+}
+
+QString draw_kanji_missing_explanation() {
+    return QStringLiteral("Install the Debian package %1 to find a kanji by drawing it")
+        .arg(QString::fromLatin1(kHandwritingModelPackage));
+}
 
 QString already_listed_question(char16_t kanji) {
     return with_kanji(QStringLiteral("The selected kanji ' x ' already exists on the Learning "
@@ -168,9 +183,45 @@ void AddWordWindow::create_search_controls() {
         this, 225, 172, QStringLiteral("Search"), 12, nullptr, [this] { search(); },
         QStringLiteral("Click to search for kanji"), -1, 0);
     search_button_->enable(false);
+    create_draw_button();
     edit_ = EditBox::create(this, 225, 59, 148, 23, 14, EditAutoScroll,
                             [this](int length) { search_button_->enable(length >= 1); });
     edit_->set_max_length(kEditLimit);
+}
+
+// Greyed, with an explanation that names the package, when the handwriting model is missing.
+void AddWordWindow::create_draw_button() {
+    const bool present = handwriting_model_present();
+    draw_button_ = Button::create(
+        this, search_button_->x() + search_button_->width() + kDrawButtonGap, search_button_->y(),
+        QStringLiteral("Draw Kanji"), kDrawButtonFontSize, nullptr, [this] { open_draw_window(); },
+        present ? draw_kanji_explanation() : draw_kanji_missing_explanation(), -1, 0);
+    draw_button_->set_shown_active(present);
+}
+
+// A greyed button still clicks: without the model nothing opens. A model installed while the
+// window was open makes the button active again.
+void AddWordWindow::open_draw_window() {
+    const bool present = handwriting_model_present();
+    draw_button_->set_shown_active(present);
+    if (!present) return;
+    std::u16string kanji;
+    for (const SearchEntry& e : index_)
+        kanji += e.kanji;
+    QPointer<AddWordWindow> self(this);
+    DrawKanjiWindow::open(this, kanji, [self](int number) {
+        if (self) self->show_drawn_kanji(number);
+    });
+}
+
+void AddWordWindow::show_drawn_kanji(int kanji) {
+    const auto at = std::find(order_.begin(), order_.end(), kanji - 1);
+    if (at == order_.end()) return;
+    Busy busy(this);
+    std::rotate(order_.begin(), at, at + 1);
+    fill_results();
+    if (!busy.window_alive()) return;
+    results_->choose(0);
 }
 
 void AddWordWindow::render(Surface& s) {
@@ -222,7 +273,7 @@ void AddWordWindow::search() {
     const NormalisedSearch search =
         normalise_search(edit_->get_text().toStdU16String(), search_by_);
     g_search_mode = search.mode;
-    order_ = rank_search(index_, search);
+    order_ = rank_typed_search(index_, search);
     fill_results();
     search_button_->hold(0);
     search_button_->enable(edit_->text_length() >= 1);
@@ -319,6 +370,7 @@ void AddWordWindow::closeEvent(QCloseEvent* event) {
     }
     if (closing_) return;
     closing_ = true;
+    if (DrawKanjiWindow* drawing = DrawKanjiWindow::instance()) drawing->close();
     if (QWidget* main = App_MainWindow()) main->setEnabled(true);
     hide();
     pump_messages();

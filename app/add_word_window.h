@@ -33,6 +33,7 @@ class AddWordWindow : public FramelessWindow {
 
     EditBox* search_field() const { return edit_; }
     Button* search_button() const { return search_button_; }
+    Button* draw_button() const { return draw_button_; }
     Button* add_button() const { return add_button_; }
     Button* show_all_button() const { return show_all_button_; }
     Button* exit_button() const { return exit_button_; }
@@ -43,6 +44,10 @@ class AddWordWindow : public FramelessWindow {
     const std::vector<int>& search_order() const { return order_; }
     int search_by() const { return search_by_; }
     bool show_meanings() const { return show_meanings_; }
+
+    // A kanji found by drawing it: listed first (the rest keeps its order), selected and shown
+    // in the details panel, ready for "Add Selected Word".
+    void show_drawn_kanji(int kanji);
 
   protected:
     void render(Surface& s) override;
@@ -57,6 +62,8 @@ class AddWordWindow : public FramelessWindow {
     QString right_text(const SearchEntry& entry) const;
     int colour_index(int kanji) const;
 
+    void create_draw_button();
+    void open_draw_window();
     void search();
     void show_all();
     void meanings_changed(bool checked);
@@ -84,10 +91,15 @@ class AddWordWindow : public FramelessWindow {
     Button* add_button_ = nullptr;
     Button* exit_button_ = nullptr;
     Button* search_button_ = nullptr;
+    Button* draw_button_ = nullptr;
     Button* show_all_button_ = nullptr;
     EditBox* edit_ = nullptr;
     CheckBox* meanings_box_ = nullptr;
 };
+
+// The explanations of the "Draw Kanji" button, with the model installed and without.
+QString draw_kanji_explanation();
+QString draw_kanji_missing_explanation();
 
 // The questions asked before adding a kanji already on the list or already completed, with
 // the kanji in place of the x.

@@ -29,6 +29,7 @@ enum OptionSlot : int {
     OptRememberAlreadyListed = 31,
     OptRememberCompleted = 32,
     OptPracticeWindowOffset = 33, // 33 and 34
+    OptDrawKanjiOffset = 35,      // 35 and 36: the Draw a Kanji window's offset from Add Word
 };
 
 void Options_Load();

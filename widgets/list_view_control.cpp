@@ -126,6 +126,14 @@ void ListControl::ensure_visible(int index) {
     if (item.isValid()) view_->scrollTo(item);
 }
 
+void ListControl::choose(int index) {
+    if (!colour_indices_.valid(index)) return;
+    view_->selectionModel()->clearSelection();
+    select_and_focus(index);
+    ensure_visible(index);
+    behaviour_.click(index);
+}
+
 void ListControl::insert_item() {
     model_.append_row();
 }

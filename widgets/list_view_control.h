@@ -26,6 +26,8 @@ class ListControl : public SurfaceWidget, protected ListViewAccess, protected Li
     void set_tab_order(QWidget* next, QWidget* prev);
     void set_right_click(std::function<void(int item)> on_right_click);
     void ensure_visible(int index);
+    // Selects the item alone, scrolls to it and reports it as a click on it would.
+    void choose(int index);
     int count() const { return colour_indices_.count(); }
 
     QTreeView* view() const { return view_; }

@@ -144,6 +144,18 @@ TEST_F(AddWordTest, HiraganaSearchedByOnIsSoughtInKatakana) {
     EXPECT_EQ(cell(0, 0), QString(QChar(kWater)));
 }
 
+TEST_F(AddWordTest, PastedKanjiAreListedFirstInTheOrderTypedWhateverSearchBySays) {
+    open();
+    search("火水", SearchByOn);
+    EXPECT_EQ(cell(0, 0), "火");
+    EXPECT_EQ(cell(1, 0), "水");
+    EXPECT_EQ(kanji_at(2), 1) << "then every other kanji in kanji-number order";
+    EXPECT_EQ(AddWordWindow::search_mode(), ModeOnKana);
+    EXPECT_EQ(cell(1, 1),
+              QString::fromStdU16String(KanjiData_LoadRecord(kWaterNumber)->OnPronun.text()));
+    EXPECT_EQ(model()->rowCount(), kKanjiTotal);
+}
+
 TEST_F(AddWordTest, AKanjiAlreadyListedIsAddedOnlyOnYesAndATickedYesStopsTheQuestion) {
     set_learning_list({kWaterNumber});
     open();

@@ -5,6 +5,7 @@
 #include "kanji_record.h"
 #include "screen_fixture.h"
 #include "search_index.h"
+#include "search_pasted_kanji.h"
 #include "search_ranking.h"
 
 #include <gmock/gmock.h>
@@ -222,6 +223,8 @@ TEST_F(RandomSearches, TheFastRankingGivesTheLiteralOrderEveryTime) {
             const std::vector<int> fast = rank_search(index, search);
             ASSERT_EQ(fast, rank_search_literal(index, search))
                 << "search " << utf16_to_utf8(search.text) << " in mode " << search.mode;
+            ASSERT_EQ(rank_typed_search(index, search), fast)
+                << "a text without kanji ranks as before: " << utf16_to_utf8(search.text);
             const std::u16string& first = index[size_t(fast[0])].field(search.mode);
             matched_whole += first.find(search.text) != std::u16string::npos;
             matched_nothing += first.find_first_of(search.text) == std::u16string::npos;
@@ -233,6 +236,78 @@ TEST_F(RandomSearches, TheFastRankingGivesTheLiteralOrderEveryTime) {
     EXPECT_GT(matched_nothing, 0);
     EXPECT_GT(long_ones, 5);
     EXPECT_EQ(searches, 150);
+}
+
+TEST(PastedKanji, KanjiAreTheIdeographBlocksAndNothingElse) {
+    for (char32_t c :
+         {0x3400, 0x4DBF, 0x4E00, 0x6C34, 0x9FFF, 0xF900, 0xFAFF, 0x20000, 0x20B9F, 0x3FFFF})
+        EXPECT_TRUE(is_kanji_code_point(c)) << std::hex << uint32_t(c);
+    for (char32_t c : {0x33FF, 0x4DC0, 0x4DFF, 0xA000, 0xF8FF, 0xFB00, 0x1FFFF, 0x40000, 0x3005,
+                       0x3042, 0x30A2, 0xFF21, 0x41})
+        EXPECT_FALSE(is_kanji_code_point(c)) << std::hex << uint32_t(c);
+}
+
+class PastedKanjiSearch : public ScreenTest {
+  protected:
+    SearchIndex index;
+
+    void SetUp() override {
+        ScreenTest::SetUp();
+        index = build_search_index(kKanjiTotal);
+    }
+    int entry_of(char16_t kanji) const {
+        for (size_t i = 0; i < index.size(); ++i)
+            if (index[i].kanji == kanji) return int(i);
+        return -1;
+    }
+    std::vector<int> ranked(std::u16string_view text, int by) const {
+        return rank_typed_search(index, normalise_search(text, by));
+    }
+    // The entries of `first`, then every other entry in kanji-number order.
+    std::vector<int> first_then_kanji_order(const std::vector<int>& first) const {
+        std::vector<int> order = first;
+        for (int e = 0; e < kKanjiTotal; ++e)
+            if (std::find(first.begin(), first.end(), e) == first.end()) order.push_back(e);
+        return order;
+    }
+};
+
+TEST_F(PastedKanjiSearch, KanjiComeFirstOnceEachInTheOrderTypedWhateverSearchBySays) {
+    const int fire = entry_of(u'火'), water = entry_of(u'水');
+    ASSERT_GE(fire, 0);
+    ASSERT_GE(water, 0);
+    for (int by : {SearchByMeaning, SearchByOn, SearchByKun}) {
+        EXPECT_EQ(ranked(u"水", by), first_then_kanji_order({water})) << "by " << by;
+        // Repeats count once; blanks between and around are passed over, though a blank alone
+        // would rank the meanings that hold one.
+        EXPECT_EQ(ranked(u" 火水\u3000火\t水 ", by), first_then_kanji_order({fire, water}))
+            << "by " << by;
+    }
+}
+
+TEST_F(PastedKanjiSearch, KanjiOutsideTheProgramsArePassedOverAndBlanksAloneRankAsBefore) {
+    ASSERT_EQ(entry_of(u'鬱'), -1);
+    // 𠮟 (U+20B9F) is a pair of surrogates, one kanji: the text is still all kanji and blanks.
+    EXPECT_EQ(ranked(u"鬱 \U00020B9F 水", SearchByMeaning),
+              first_then_kanji_order({entry_of(u'水')}));
+    EXPECT_EQ(ranked(u"鬱", SearchByKun), first_then_kanji_order({}));
+    // Blanks without a kanji are a search like any other.
+    const std::vector<int> blank = ranked(u" ", SearchByMeaning);
+    EXPECT_EQ(blank, rank_search(index, {u" ", ModeMeaning}));
+    EXPECT_NE(blank, first_then_kanji_order({}));
+}
+
+TEST_F(PastedKanjiSearch, KanjiMixedWithKanaComeFirstThenTheUsualRanking) {
+    const int eat = entry_of(u'食');
+    ASSERT_GE(eat, 0);
+    const NormalisedSearch search = normalise_search(u"食べる", SearchByKun);
+    std::vector<int> usual = rank_search(index, search);
+    usual.erase(std::find(usual.begin(), usual.end(), eat));
+    std::vector<int> expected{eat};
+    expected.insert(expected.end(), usual.begin(), usual.end());
+    const std::vector<int> order = ranked(u"食べる", SearchByKun);
+    EXPECT_EQ(order, expected);
+    EXPECT_NE(index[size_t(order[1])].kun_kana.find(u"べる"), std::u16string::npos);
 }
 
 } // namespace

@@ -1,0 +1,294 @@
+// The handwriting recogniser: the model file checked before the library reads it (every damage
+// the library would walk into), its characters mapped to kanji numbers, the strokes prepared
+// for it (shake cancelled, corners kept, points bounded), and the real Japanese model finding
+// kanji drawn by hand along their own strokes.
+#include "file_io.h"
+#include "kanji_recogniser.h"
+#include "kanji_recogniser_ink.h"
+#include "kanji_recogniser_model.h"
+#include "kanji_record.h"
+#include "screen_fixture.h"
+#include "test_recogniser_hand.h"
+
+#include <QDir>
+#include <QFile>
+#include <cstring>
+#include <gmock/gmock.h>
+#include <map>
+#include <set>
+
+namespace {
+
+using ::testing::ElementsAre;
+
+// A model of the library's format: each character with its bias and no weights, so that its
+// score is its bias whatever is drawn.
+struct ModelEntry {
+    std::string character; // UTF-8, at most 15 bytes
+    float bias = 0;
+};
+
+void put(std::vector<uint8_t>& out, const void* p, size_t n) {
+    const auto* b = static_cast<const uint8_t*>(p);
+    out.insert(out.end(), b, b + n);
+}
+
+std::vector<uint8_t> model_of(const std::vector<ModelEntry>& entries) {
+    std::vector<uint8_t> m(kModelHeaderBytes, 0);
+    const uint32_t version = kModelVersion, count = uint32_t(entries.size());
+    std::memcpy(&m[4], &version, 4);
+    std::memcpy(&m[8], &count, 4);
+    for (const ModelEntry& e : entries) {
+        char character[kModelCharacterBytes] = {};
+        std::memcpy(character, e.character.data(), e.character.size());
+        put(m, character, sizeof character);
+        put(m, &e.bias, 4);
+        const int32_t index = 5, end = -1;
+        const float weight = 0.5f;
+        put(m, &index, 4); // one weight on a feature nothing drawn has
+        put(m, &weight, 4);
+        put(m, &end, 4);
+        put(m, &weight, 4);
+    }
+    const uint32_t magic = uint32_t(m.size()) ^ kModelMagic;
+    std::memcpy(&m[0], &magic, 4);
+    return m;
+}
+
+void set_magic(std::vector<uint8_t>& m) {
+    const uint32_t magic = uint32_t(m.size()) ^ kModelMagic;
+    std::memcpy(&m[0], &magic, 4);
+}
+
+std::u16string all_kanji() {
+    std::u16string kanji;
+    for (int k = 1; k <= kKanjiTotal; ++k)
+        kanji += KanjiData_LoadRecord(k)->Kanji;
+    return kanji;
+}
+
+TEST(RecogniserModel, ASoundModelPassesAndEveryDamageTheLibraryWouldWalkIntoIsRefused) {
+    const std::vector<uint8_t> sound = model_of({{"水", 1}, {"火", 2}});
+    ASSERT_TRUE(handwriting_model_sound(sound));
+    EXPECT_TRUE(handwriting_model_sound(model_of({})));
+
+    // Cut short anywhere, with the magic made to agree with the shorter size.
+    for (size_t size = 0; size < sound.size(); ++size) {
+        std::vector<uint8_t> cut(sound.begin(), sound.begin() + long(size));
+        if (size >= 4) set_magic(cut);
+        EXPECT_FALSE(handwriting_model_sound(cut)) << "cut to " << size << " bytes";
+    }
+    std::vector<uint8_t> longer = sound;
+    longer.push_back(0);
+    set_magic(longer);
+    EXPECT_FALSE(handwriting_model_sound(longer)) << "a byte after the last character";
+
+    std::vector<uint8_t> magic = sound;
+    magic[0] ^= 1;
+    EXPECT_FALSE(handwriting_model_sound(magic));
+    std::vector<uint8_t> version = sound;
+    version[4] = 2;
+    EXPECT_FALSE(handwriting_model_sound(version));
+    std::vector<uint8_t> count = sound;
+    count[8] = 3;
+    EXPECT_FALSE(handwriting_model_sound(count)) << "more characters counted than stored";
+    std::vector<uint8_t> unterminated = sound;
+    std::memset(&unterminated[kModelHeaderBytes], 'x', kModelCharacterBytes);
+    EXPECT_FALSE(handwriting_model_sound(unterminated)) << "a character without its zero";
+    // The second character's terminator (index -1) changed: its weights run to the end.
+    std::vector<uint8_t> endless = sound;
+    endless[endless.size() - 8] = 7;
+    EXPECT_FALSE(handwriting_model_sound(endless));
+}
+
+TEST(RecogniserModel, CharactersAreReadAsExactlyOneWellFormedCharacter) {
+    EXPECT_EQ(single_utf8_character("水"), u'水');
+    EXPECT_EQ(single_utf8_character("a"), u'a');
+    EXPECT_EQ(single_utf8_character("é"), u'é');
+    for (const char* bad : {"", "水火", "\xE6\xB0", "\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80",
+                            "\xF0\xA0\xAE\x9F", "\x80", "\xE6\x41\xB4"})
+        EXPECT_EQ(single_utf8_character(bad), 0) << "bytes " << bad;
+}
+
+class RecogniserFiles : public ScreenTest {
+  protected:
+    void TearDown() override {
+        set_handwriting_model_path({});
+        ScreenTest::TearDown();
+    }
+    std::string write(const QString& name, const std::vector<uint8_t>& bytes) {
+        QFile f(QDir(folder).filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        return f.fileName().toStdString();
+    }
+    std::unique_ptr<KanjiRecogniser> open_model(const std::vector<uint8_t>& bytes,
+                                                const std::u16string& kanji) {
+        set_handwriting_model_path(write(QStringLiteral("model"), bytes));
+        return open_kanji_recogniser(kanji);
+    }
+};
+
+TEST_F(RecogniserFiles, CandidatesAreTheModelsKanjiAmongTheProgramsInScoreOrder) {
+    // あ scores best but is no kanji of the program; 水 and 火 follow in score order.
+    auto r = open_model(model_of({{"火", 1}, {"あ", 3}, {"水", 2}, {"木", -1}}), u"一火水");
+    ASSERT_NE(r, nullptr);
+    const Ink dash{{{10, 10}, {50, 12}}};
+    EXPECT_THAT(r->recognise(dash, 100, 10), ElementsAre(3, 2));
+    EXPECT_THAT(r->recognise(dash, 100, 1), ElementsAre(3));
+    EXPECT_TRUE(r->recognise({}, 100, 10).empty());
+    EXPECT_TRUE(r->recognise(dash, 100, 0).empty());
+}
+
+TEST_F(RecogniserFiles, AMissingUnreadableOrDamagedModelOpensNothing) {
+    set_handwriting_model_path(QDir(folder).filePath("none.model").toStdString());
+    EXPECT_FALSE(handwriting_model_present());
+    EXPECT_EQ(open_kanji_recogniser(u"水"), nullptr);
+
+    set_handwriting_model_path(folder.toStdString()); // a folder, not a file
+    EXPECT_FALSE(handwriting_model_present());
+    EXPECT_EQ(open_kanji_recogniser(u"水"), nullptr);
+
+    std::vector<uint8_t> endless = model_of({{"水", 1}});
+    endless[endless.size() - 8] = 7;
+    EXPECT_EQ(open_model(endless, u"水"), nullptr);
+    EXPECT_TRUE(handwriting_model_present()) << "there, but damaged";
+    EXPECT_EQ(open_model({}, u"水"), nullptr);
+
+    // The real model cut short, as a failed read would leave it.
+    set_handwriting_model_path({});
+    auto real = read_file_prefix(handwriting_model_path(), 1 << 20);
+    ASSERT_TRUE(real && real->size() == size_t(1 << 20)) << "the Debian model is missing";
+    EXPECT_EQ(open_model(*real, u"水"), nullptr);
+}
+
+TEST(InkPreparation, PointsAreHeldInTheBoxAndEmptyOrSurplusStrokesLeftOut) {
+    const Ink drawn{{{-40, 50}, {300, 50}}, {}, {{20, 400}}};
+    const Ink ink = prepare_ink(drawn, 260);
+    ASSERT_EQ(ink.size(), 2u);
+    EXPECT_EQ(ink[0].front(), (InkPoint{0, 50}));
+    EXPECT_EQ(ink[0].back(), (InkPoint{259, 50}));
+    EXPECT_THAT(ink[1], ElementsAre(InkPoint{20, 259})) << "a dot stays one point";
+
+    const Ink many(40, InkStroke{{5, 5}, {60, 60}});
+    EXPECT_EQ(prepare_ink(many, 260).size(), 30u);
+}
+
+// The farthest distance of the stroke's points from the horizontal line y = 100.
+int deviation_from_line(const InkStroke& stroke) {
+    int worst = 0;
+    for (const InkPoint& p : stroke)
+        worst = std::max(worst, std::abs(p.y - 100));
+    return worst;
+}
+
+TEST(InkPreparation, AShakeFromReportToReportIsCancelledAndTheEndsStayNear) {
+    InkStroke shaken; // a line across the box, each report 8 px off it, alternately
+    for (int i = 0, x = 20; x <= 240; ++i, x += 4 + i % 3)
+        shaken.push_back({x, 100 + (i % 2 ? 8 : -8)});
+    const InkStroke prepared = prepare_ink({shaken}, 260)[0];
+    EXPECT_LE(deviation_from_line(prepared), 1);
+    EXPECT_NEAR(prepared.front().x, shaken.front().x, 4);
+    EXPECT_NEAR(prepared.back().x, shaken.back().x, 4);
+    // Walked at even steps of about 10 px.
+    ASSERT_GE(prepared.size(), 15u);
+    for (size_t i = 1; i + 1 < prepared.size(); ++i)
+        EXPECT_NEAR(prepared[i].x - prepared[i - 1].x, 10, 2) << "step " << i;
+}
+
+TEST(InkPreparation, ACornerOfTheStrokeItselfStays) {
+    InkStroke corner; // down, then right: an L with its corner at (60, 200)
+    for (int y = 40; y <= 200; y += 5)
+        corner.push_back({60, y});
+    for (int x = 65; x <= 220; x += 5)
+        corner.push_back({x, 200});
+    // The corner lies 160 / sqrt(2) = 113 px from the chord (60, 40)-(220, 200); a corner cut
+    // by the smoothing comes closer to it.
+    const InkStroke prepared = prepare_ink({corner}, 260)[0];
+    double farthest = 0;
+    for (const InkPoint& p : prepared)
+        farthest = std::max(farthest, std::abs((p.x - 60) - (p.y - 40)) / std::sqrt(2.0));
+    EXPECT_GE(farthest, 113.0 - 10);
+}
+
+TEST(InkPreparation, AStrokeWanderingLongGetsABoundedNumberOfPoints) {
+    InkStroke spiral;
+    for (int i = 0; i < 5000; ++i) {
+        const double a = i * 0.05, r = 20 + i * 0.02;
+        spiral.push_back({130 + int(r * std::cos(a)), 130 + int(r * std::sin(a))});
+    }
+    const InkPreparation how;
+    const InkStroke prepared = prepare_ink({spiral}, 260, how)[0];
+    EXPECT_LE(int(prepared.size()), how.max_points);
+    EXPECT_GE(int(prepared.size()), how.max_points - 1);
+}
+
+// The real Japanese model.
+class RealModel : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        ASSERT_TRUE(handwriting_model_present())
+            << "the Debian package " << kHandwritingModelPackage
+            << " is not installed (scripts/install-deps installs it)";
+        recogniser = open_kanji_recogniser(all_kanji());
+        ASSERT_NE(recogniser, nullptr);
+    }
+
+    // 200 kanji over every stroke count: the first kanji of each count, then kanji at even
+    // steps through the list ordered by stroke count.
+    std::vector<int> sample_over_stroke_counts(size_t wanted) {
+        std::vector<std::pair<int, int>> by_count; // (strokes, kanji)
+        for (int k = 1; k <= kKanjiTotal; ++k) {
+            KanjiData_LoadStrokes(k);
+            by_count.push_back({KanjiData_StrokeCount(), k});
+        }
+        std::sort(by_count.begin(), by_count.end());
+        std::set<int> chosen;
+        for (size_t i = 0; i < by_count.size(); ++i)
+            if (i == 0 || by_count[i].first != by_count[i - 1].first)
+                chosen.insert(by_count[i].second);
+        counts_covered = int(chosen.size());
+        for (size_t i = 0; chosen.size() < wanted; ++i)
+            chosen.insert(by_count[i * by_count.size() / wanted % by_count.size()].second);
+        return {chosen.begin(), chosen.end()};
+    }
+
+    // The share of the kanji found among the first ten candidates when drawn in this style.
+    double found_in_ten(const std::vector<int>& kanji, const HandStyle& style) {
+        int found = 0;
+        for (int k : kanji) {
+            std::mt19937 rng{unsigned(k)};
+            const std::vector<int> candidates =
+                recogniser->recognise(draw_by_hand(box_strokes(k), style, rng), kTestBox, 10);
+            EXPECT_LE(candidates.size(), 10u);
+            EXPECT_EQ(std::set<int>(candidates.begin(), candidates.end()).size(), candidates.size())
+                << "kanji " << k << ": a candidate twice";
+            for (int c : candidates)
+                EXPECT_TRUE(c >= 1 && c <= kKanjiTotal) << "kanji " << k << ": candidate " << c;
+            found += std::find(candidates.begin(), candidates.end(), k) != candidates.end();
+        }
+        return 100.0 * found / double(kanji.size());
+    }
+
+    std::unique_ptr<KanjiRecogniser> recogniser;
+    int counts_covered = 0;
+};
+
+TEST_F(RealModel, KanjiDrawnByHandAreAmongTheFirstTenCandidates) {
+    const std::vector<int> kanji = sample_over_stroke_counts(200);
+    ASSERT_EQ(kanji.size(), 200u);
+    EXPECT_GE(counts_covered, 20) << "every stroke count from 1 to 20 and more";
+
+    HandStyle hand;
+    const double steady = found_in_ten(kanji, hand);
+    EXPECT_GE(steady, 95.0);
+    // A zigzag of 3 % of the box from one pointer report to the next.
+    hand.zigzag = 0.03;
+    const double shaking = found_in_ten(kanji, hand);
+    EXPECT_GE(shaking, 95.0);
+    std::printf("found among the first ten: %.1f %% drawn steadily, %.1f %% shaking\n", steady,
+                shaking);
+}
+
+} // namespace
