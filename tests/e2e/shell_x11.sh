@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # The shell on a real X server (Xvfb, no window manager): the splash is up for at least two
-# seconds, then the main window "Brushwise" (672 x 479, centred) shows the first ten kanji; a second
-# start ends with code 0 and leaves one window; a click on "Exit" ends the program with code 0 and
-# leaves the options, the Learning List, the completed list and the score table as they should be.
+# seconds, then the main window "Brushwise" (672 x 479, centred) shows the first ten kanji; Add
+# Word and the meaning exercise open at a click on their buttons and close at a click on their
+# "Exit"; a second start while another window covers the main window ends with code 0, leaves
+# one program and one window, and brings that window to the front; a click on "Exit" ends the
+# program with code 0 and leaves the options, the Learning List, the completed list and the score
+# table as they should be.
 #
 #   shell_x11.sh RUN_DIR [OUT_DIR]    (OUT_DIR receives a screenshot of the main window)
 set -euo pipefail
@@ -13,9 +16,10 @@ work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
 xev_pid=""
+cover_pid=""
 
 cleanup() {
-  for pid in $app_pid $xev_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  for pid in $app_pid $cover_pid $xev_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -99,12 +103,43 @@ if [ -n "$out_dir" ]; then
   import -window root -crop "672x479+$win_x+$win_y" "$out_dir/main_window_x11.png"
 fi
 
-# A second start: code 0, still one window, no file touched.
+# Moves the pointer there, then clicks (the move first, so that hover effects settle).
+click() { xdotool mousemove "$1" "$2"; sleep 0.03; xdotool mousemove "$1" "$(($2 + 1))" click 1; }
+# open_and_exit TITLE OPEN_X OPEN_Y EXIT_X EXIT_Y: a click at OPEN (main window coordinates)
+# opens the window TITLE; a click on its "Exit" (its own coordinates) closes it again.
+open_and_exit() {
+  local w
+  click $((win_x + $2)) $((win_y + $3))
+  w=$(poll_for "visible '^$1\$'" 10000) || fail "no window \"$1\""
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  click $((X + $4)) $((Y + $5))
+  poll_for "[ -z \"\$(visible '^$1\$')\" ] && echo gone" 10000 >/dev/null ||
+    fail "\"$1\" did not close on Exit"
+  echo "shell_x11: \"$1\" opened at $X,$Y and closed"
+}
+open_and_exit "Add Word to Learning List" 90 336 368 472
+open_and_exit "Kanji Meaning Multiple Choice Exercise" 430 179 298 436
+
+# Another window over the main window (xev's own), then a second start: code 0, one process,
+# one window, now in front, and no file touched.
+xev -geometry 1280x1024+0+0 -name cover >/dev/null 2>&1 &
+cover_pid=$!
+cover=$(poll_for "visible '^cover\$'" 10000) || fail "no covering window"
+# The root's children from the top of the stack down (xwininfo lists the topmost first).
+stacking() { xwininfo -root -children | awk '/^ +0x/ { print $1 }'; }
+on_top() { # $1 $2: is window $1 above window $2?
+  stacking | awk -v a="$(printf '0x%x' "$1")" -v b="$(printf '0x%x' "$2")" \
+    '$1 == a { pa = NR } $1 == b { pb = NR } END { if (pa && pb && pa < pb) print "above" }'
+}
+[ -n "$(on_top "$cover" "$id")" ] || fail "the covering window is not over the main window: cover $cover main $id; $(stacking | tr "\n" " ")"
 before=$(ls -l --time-style=+%s.%N data brushwise.opt)
 second=0
 timeout 10 ./brushwise 2>>"$work/stderr" || second=$?
 [ "$second" -eq 0 ] || fail "second start ended with $second"
 [ "$(visible '^Brushwise$' | wc -l)" -eq 1 ] || fail "not exactly one main window after the second start"
+[ "$(pgrep -c -x brushwise -P $$ || true)" -eq 1 ] || fail "not exactly one program running"
+poll_for "on_top '$id' '$cover'" 5000 >/dev/null || fail "the first window was not brought to the front"
+kill "$cover_pid" 2>/dev/null || true
 [ "$before" = "$(ls -l --time-style=+%s.%N data brushwise.opt)" ] || fail "the second start touched the files"
 echo "shell_x11: second start ended with 0, one window left"
 
