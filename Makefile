@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench test-asan test-tsan data snapshots fuzz format clean install
+.PHONY: deps configure build run test bench test-asan test-tsan data snapshots screenshots fuzz format clean install
 
 deps:
 	@scripts/install-deps
@@ -49,6 +49,14 @@ fuzz:
 # Renders every screen and control to PNG files in build/snapshots/.
 snapshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/snapshots/snapshots $(BUILD)/snapshots
+
+# The README's pictures, taken from the snapshots.
+screenshots: snapshots
+	cp $(BUILD)/snapshots/main_window.png docs/main_window.png
+	cp $(BUILD)/snapshots/exercise_meaning_wrong.png docs/exercise.png
+	cp $(BUILD)/snapshots/practice_window_fatal.png docs/practice.png
+	cp $(BUILD)/snapshots/review_most_strokes.png docs/review.png
+	cp $(BUILD)/snapshots/draw_kanji_water.png docs/draw_kanji.png
 
 # Installs the program under PREFIX (default /usr/local): make install PREFIX=/opt/brushwise
 PREFIX ?= /usr/local

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     }
     register_toolkit_resources_in(find_run_folder());
     init_face_table();
-    Gallery gallery(QString::fromLocal8Bit(argv[1]));
+    // The galleries work in folders of their own: the output folder is fixed before they move.
+    Gallery gallery(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     int saved = run_gallery(gallery, only);
     QTextStream(stdout) << "snapshots: " << saved << " pictures in " << argv[1] << "\n";
