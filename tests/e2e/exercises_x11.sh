@@ -117,7 +117,7 @@ if wait_window "${titles[0]}" && question 0 "$before"; then
   crop="260x4+$((win_x + ax - 64))+$((win_y + ay + 11))"
   fill_before=$(import -window root -depth 8 -crop "$crop" txt:- | grep -c '#FFFFF5' || true)
   xdotool mousemove $((win_x + ax)) $((win_y + ay))
-  fill=$(poll_for "n=\$(import -window root -depth 8 -crop '$crop' txt:- | grep -c '#FFFFF5'); [ \$n -ge 500 ] && echo \$n" 3000 || echo 0)
+  fill=$(poll_for "n=\$(import -window root -depth 8 -crop '$crop' txt:- | grep -c '#FFFFF5'); [ \$n -ge 500 ] && echo \$n" 8000 || echo 0)
   check "popup: opens over the row of kanji $long ($fill_before then $fill px of its fill)" \
     '[ "$fill_before" = 0 ] && [ "$fill" -ge 500 ]'
   click $((win_x + ax)) $((win_y + ay))

@@ -130,7 +130,7 @@ colour_count() {
 }
 # Polls until at least $6 pixels of the kind show (2 s at most); prints the last count.
 poll_colour() {
-  local deadline=$(( $(now_ms) + 2000 )) n=0
+  local deadline=$(( $(now_ms) + 6000 )) n=0
   while :; do
     n=$(colour_count "$1" "$2" "$3" "$4" "$5")
     [ "$n" -ge "$6" ] && break
