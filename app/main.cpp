@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     begin_display_watch();
+    // Every pointer move counts: the practice box judges each point of a stroke and the drawing
+    // box recognises the shape, so a busy moment must not merge moves and cut a stroke's corner.
+    QApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     QApplication app(argc, argv);
     end_display_watch();
     return App_Run(app);

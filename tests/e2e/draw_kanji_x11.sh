@@ -11,36 +11,13 @@ set -euo pipefail
 
 run_dir=$(cd "${1:?usage: draw_kanji_x11.sh RUN_DIR [OUT_DIR]}" && pwd)
 out_dir=${2:-}
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-
-cleanup() {
-  for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "draw_kanji_x11: FAIL: $*" >&2; exit 1; }
-now_ms() { date +%s%3N; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
-poll_for() { # poll_for COMMAND MS: prints what the command printed once it prints something
-  local deadline=$(( $(now_ms) + $2 )) got=""
-  while [ "$(now_ms)" -lt "$deadline" ]; do
-    got=$(eval "$1")
-    [ -n "$got" ] && { echo "$got"; return 0; }
-  done
-  return 1
-}
+e2e_name=draw_kanji_x11
+source "$(dirname "$0")/x11_lib.sh"
+fail() { die "$@"; }
 word() { od -An -t d4 -j $(( 4 * $2 )) -N 4 "$1" | tr -d ' '; }
 origin() { # origin WINDOW_ID: "X Y" of the window on the screen
   eval "$(xdotool getwindowgeometry --shell "$1")"
   echo "$X $Y"
-}
-click_at() { # click_at X Y: a move, then a click a pixel lower (the button sees the pointer arrive)
-  xdotool mousemove "$1" "$2"
-  xdotool mousemove "$1" $(( $2 + 1 )) click 1
 }
 # Dark pixels (ink) in a screen rectangle W H X Y.
 ink_count() {
@@ -48,34 +25,19 @@ ink_count() {
     awk 'NR > 1 && $3 + $4 + $5 < 300 { n++ } END { print n + 0 }'
 }
 
-# The installation folder without any user file.
-mkdir -p "$work/data" "$work/runtime"
-chmod 700 "$work/runtime"
-for f in data/kanji.dat data/examples.dat res dlls help brushwise; do
-  ln -s "$run_dir/$f" "$work/$f"
-done
-
-display_file="$work/display"
-Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-poll_for "cat '$display_file' 2>/dev/null" 10000 >/dev/null || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$display_file")"
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-unset WAYLAND_DISPLAY
-
-cd "$work"
-./brushwise 2>"$work/stderr" &
-app_pid=$!
-main=$(poll_for "visible '^Brushwise$'" 15000) || fail "no main window: $(cat "$work/stderr")"
+# A fresh installation folder without any user file.
+start_x
+make_folder 1
+start_program
 poll_for "[ -z \"\$(visible '^SplashWindow\$')\" ] && echo gone" 10000 >/dev/null ||
   fail "the splash stays"
-read -r mx my <<<"$(origin "$main")"
+mx=$main_x my=$main_y
 
 # Add Word from the main window, then Draw Kanji right of its Search button.
-click_at $(( mx + 32 + 20 )) $(( my + 324 + 12 ))
+click $(( mx + 32 + 20 )) $(( my + 324 + 12 ))
 add=$(poll_for "visible '^Add Word to Learning List$'" 5000) || fail "Add Word did not open"
 read -r ax ay <<<"$(origin "$add")"
-click_at $(( ax + 322 )) $(( ay + 172 + 12 ))
+click $(( ax + 322 )) $(( ay + 172 + 12 ))
 draw=$(poll_for "visible '^Draw a Kanji$'" 5000) || fail "Draw a Kanji did not open"
 read -r dx dy <<<"$(origin "$draw")"
 echo "draw_kanji_x11: main $mx,$my; Add Word $ax,$ay; Draw a Kanji $dx,$dy"
@@ -90,7 +52,7 @@ stroke() {
       x0 = $(i - 2); y0 = $(i - 1); x1 = $i; y1 = $(i + 1)
       d = sqrt((x1 - x0) ^ 2 + (y1 - y0) ^ 2); n = int(d / 5) + 1
       for (k = 1; k <= n; k++)
-        printf " mousemove %d %d", ox + x0 + (x1 - x0) * k / n, oy + y0 + (y1 - y0) * k / n
+        printf " sleep 0.004 mousemove %d %d", ox + x0 + (x1 - x0) * k / n, oy + y0 + (y1 - y0) * k / n
     }
     printf " mouseup 1"
   }')
@@ -114,29 +76,22 @@ fi
 # The first candidate, clicked, is selected in Add Word; Add Selected Word adds it.
 # The details panel (at 210, 308) has only pale labels until a kanji is selected.
 [ "$(ink_count 170 110 $(( ax + 214 )) $(( ay + 312 )))" -eq 0 ] || fail "details shown too early"
-click_at $(( strip_x + 19 )) $(( strip_y + 23 ))
+click $(( strip_x + 19 )) $(( strip_y + 23 ))
 poll_for "[ \$(ink_count 170 110 $(( ax + 214 )) $(( ay + 312 ))) -gt 0 ] && echo shown" 5000 \
   >/dev/null || fail "the candidate was not selected in Add Word"
-click_at $(( ax + 210 + 40 )) $(( ay + 248 + 12 ))
+click $(( ax + 210 + 40 )) $(( ay + 248 + 12 ))
 [ -n "$out_dir" ] && import -window root -crop "408x495+$ax+$ay" "$out_dir/add_word_x11.png"
 
 # Exit: the drawing window, Add Word, the main window.
-click_at $(( dx + 369 + 20 )) $(( dy + 394 + 12 ))
+click $(( dx + 369 + 20 )) $(( dy + 394 + 12 ))
 poll_for "[ -z \"\$(visible '^Draw a Kanji\$')\" ] && echo closed" 5000 >/dev/null ||
   fail "Exit did not close Draw a Kanji"
-click_at $(( ax + 338 + 20 )) $(( ay + 462 + 12 ))
+click $(( ax + 338 + 20 )) $(( ay + 462 + 12 ))
 poll_for "[ -z \"\$(visible '^Add Word to Learning List\$')\" ] && echo closed" 5000 >/dev/null ||
   fail "Exit did not close Add Word"
-click_at $(( mx + 615 )) $(( my + 460 ))
-deadline=$(( $(now_ms) + 10000 ))
-while kill -0 "$app_pid" 2>/dev/null; do
-  [ "$(now_ms)" -lt "$deadline" ] || fail "Exit did not end the program"
-done
-code=0
-wait "$app_pid" || code=$?
-app_pid=""
-[ "$code" -eq 0 ] || fail "the program ended with code $code"
+quit_program
 
+cd "$folder"
 [ "$(word data/llist.dat 0)" -eq 11 ] || fail "llist.dat holds $(word data/llist.dat 0) kanji, not 11"
 [ "$(word data/llist.dat 11)" -eq 44 ] ||
   fail "the kanji added is $(word data/llist.dat 11), not 水 (44)"

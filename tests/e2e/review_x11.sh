@@ -10,57 +10,15 @@ set -euo pipefail
 
 run_dir=$(cd "${1:?usage: review_x11.sh RUN_DIR [OUT_DIR]}" && pwd)
 out_dir=${2:-}
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
+e2e_name=review_x11
+source "$(dirname "$0")/x11_lib.sh"
+fail() { die "$@"; }
 
-cleanup() {
-  for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "review_x11: FAIL: $*" >&2; exit 1; }
-now_ms() { date +%s%3N; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
-# Polls a command until it prints something (or $2 ms pass); prints what it printed.
-poll_for() {
-  local deadline=$(( $(now_ms) + $2 )) got=""
-  while [ "$(now_ms)" -lt "$deadline" ]; do
-    got=$(eval "$1")
-    [ -n "$got" ] && { echo "$got"; return 0; }
-  done
-  return 1
-}
-# A little-endian 32-bit word as printf escapes.
-le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(( $1 & 255 )) $(( ($1 >> 8) & 255 )) \
-  $(( ($1 >> 16) & 255 )) $(( ($1 >> 24) & 255 )); }
-
-# The installation folder with a Learning List of 30 kanji (numbers 101 to 130).
-mkdir -p "$work/data" "$work/runtime"
-chmod 700 "$work/runtime"
-for f in data/kanji.dat data/examples.dat res dlls help brushwise; do
-  ln -s "$run_dir/$f" "$work/$f"
-done
-list=$(le32 30)
-for k in $(seq 101 130); do list+=$(le32 "$k"); done
-printf "$list" >"$work/data/llist.dat"
-
-display_file="$work/display"
-Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-poll_for "cat '$display_file' 2>/dev/null" 10000 >/dev/null || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$display_file")"
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-unset WAYLAND_DISPLAY
-
-cd "$work"
-./brushwise 2>"$work/stderr" &
-app_pid=$!
-main=$(poll_for "visible '^Brushwise$'" 15000) || fail "no main window: $(cat "$work/stderr")"
-eval "$(xdotool getwindowgeometry --shell "$main")"
-main_x=$X main_y=$Y
+# A fresh installation folder with a Learning List of 30 kanji (numbers 101 to 130).
+start_x
+make_folder 1
+write_learning_list $(seq 101 130)
+start_program
 
 # Ink (a dark pixel) in WxH+X+Y of the screen.
 ink_at() {
