@@ -2,6 +2,7 @@
 
 #include "bytes.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -49,4 +50,97 @@ char16_t single_utf8_character(std::string_view text) {
         if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF)) return 0; // overlong or a surrogate
     }
     return char16_t(c);
+}
+
+namespace {
+
+// The file, read in large blocks and handed out a few bytes at a time.
+class ModelStream {
+  public:
+    explicit ModelStream(std::FILE* f) : f_(f), buffer_(kBlockBytes) {}
+    // The next `n` bytes (n at most one block), or null when the file ends first.
+    const uint8_t* take(size_t n) {
+        if (end_ - at_ < n && !refill(n)) return nullptr;
+        const uint8_t* p = buffer_.data() + at_;
+        at_ += n;
+        taken_ += n;
+        return p;
+    }
+    size_t taken() const { return taken_; }
+    bool at_end() { return at_ == end_ && !refill(1); }
+
+  private:
+    static constexpr size_t kBlockBytes = size_t(1) << 20;
+    bool refill(size_t n) {
+        std::memmove(buffer_.data(), buffer_.data() + at_, end_ - at_);
+        end_ -= at_;
+        at_ = 0;
+        end_ += std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, f_);
+        return end_ >= n;
+    }
+    std::FILE* f_;
+    std::vector<uint8_t> buffer_;
+    size_t at_ = 0, end_ = 0, taken_ = 0;
+};
+
+uint32_t u32_of(const uint8_t* p) {
+    return *bytes::u32_at(std::span<const uint8_t>(p, 4), 0);
+}
+
+// Appends the stream's next entry to `entry`; false when it is damaged.
+bool copy_entry(ModelStream& in, std::vector<uint8_t>& entry, char16_t* character) {
+    const uint8_t* head = in.take(kModelCharacterBytes + 4);
+    if (!head) return false;
+    const auto* end = static_cast<const uint8_t*>(std::memchr(head, 0, kModelCharacterBytes));
+    if (!end) return false;
+    *character = single_utf8_character({reinterpret_cast<const char*>(head), size_t(end - head)});
+    entry.insert(entry.end(), head, head + kModelCharacterBytes + 4);
+    for (;;) {
+        const uint8_t* pair = in.take(kModelPairBytes);
+        if (!pair) return false;
+        entry.insert(entry.end(), pair, pair + kModelPairBytes);
+        if (int32_t(u32_of(pair)) == -1) return true;
+    }
+}
+
+void put_u32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        out[at + size_t(i)] = uint8_t(value >> (8 * i));
+}
+
+std::optional<std::vector<uint8_t>> keep_entries(std::FILE* f,
+                                                 const std::function<bool(char16_t)>& keep) {
+    ModelStream in(f);
+    const uint8_t* header = in.take(kModelHeaderBytes);
+    if (!header) return std::nullopt;
+    const uint32_t size = u32_of(header) ^ kModelMagic;
+    const uint32_t count = u32_of(header + 8);
+    if (size > kModelMaxBytes || u32_of(header + 4) != kModelVersion) return std::nullopt;
+    std::vector<uint8_t> kept(kModelHeaderBytes, 0);
+    uint32_t kept_count = 0;
+    std::vector<uint8_t> entry;
+    for (uint32_t i = 0; i < count; ++i) {
+        entry.clear();
+        char16_t character = 0;
+        if (!copy_entry(in, entry, &character) || in.taken() > size) return std::nullopt;
+        if (!character || !keep(character)) continue;
+        kept.insert(kept.end(), entry.begin(), entry.end());
+        ++kept_count;
+    }
+    if (in.taken() != size || !in.at_end()) return std::nullopt;
+    put_u32(kept, 0, uint32_t(kept.size()) ^ kModelMagic);
+    put_u32(kept, 4, kModelVersion);
+    put_u32(kept, 8, kept_count);
+    return kept;
+}
+
+} // namespace
+
+std::optional<std::vector<uint8_t>> read_model_keeping(const std::string& path,
+                                                       const std::function<bool(char16_t)>& keep) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return std::nullopt;
+    std::optional<std::vector<uint8_t>> kept = keep_entries(f, keep);
+    std::fclose(f);
+    return kept;
 }
