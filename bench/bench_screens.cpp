@@ -3,11 +3,13 @@
 // screen's window from its surfaces, opening Add Word (search index and list fill), and the main
 // window's panels rebuilt in the other look, as when a screen opens over it or closes.
 #include "add_word_window.h"
+#include "exercises.h"
 #include "main_window.h"
 #include "screen_tour.h"
 #include "sound_cue.h"
 #include "splash.h"
 #include "startup.h"
+#include "stroke_screens.h"
 #include "toolkit.h"
 #include "work_folder.h"
 
@@ -26,6 +28,7 @@ struct Stage {
     Stage() {
         if (!folder->has_data()) return;
         SoundCue_SetPlayer([](const std::string&) {});
+        Exercises_SetStrokeOrderOpener(StrokeOrderEx_Open);
         Splash_SetMinimumDuration(0);
         started = !App_Start().has_value() && MainWindow::instance();
     }
@@ -89,8 +92,7 @@ void BM_MainWindowPanels(benchmark::State& state) {
     bool active = true;
     for (auto _ : state) {
         active = !active;
-        MainWindow_SetActive(active);
-        MainWindow::instance()->repaint();
+        MainWindow_SetActive(active); // pumps messages: the window is painted again
     }
     if (!active) MainWindow_SetActive(true);
 }
