@@ -54,7 +54,7 @@ char16_t single_utf8_character(std::string_view text) {
 
 namespace {
 
-// The file, read in large blocks and handed out a few bytes at a time.
+// The file, read in large blocks and handed out piece by piece.
 class ModelStream {
   public:
     explicit ModelStream(std::FILE* f) : f_(f), buffer_(kBlockBytes) {}
@@ -62,9 +62,16 @@ class ModelStream {
     const uint8_t* take(size_t n) {
         if (end_ - at_ < n && !refill(n)) return nullptr;
         const uint8_t* p = buffer_.data() + at_;
+        skip(n);
+        return p;
+    }
+    // At least `n` bytes held from the cursor on (false when the file ends first), and how many.
+    bool hold(size_t n) { return end_ - at_ >= n || refill(n); }
+    size_t held() const { return end_ - at_; }
+    const uint8_t* cursor() const { return buffer_.data() + at_; }
+    void skip(size_t n) {
         at_ += n;
         taken_ += n;
-        return p;
     }
     size_t taken() const { return taken_; }
     bool at_end() { return at_ == end_ && !refill(1); }
@@ -87,20 +94,38 @@ uint32_t u32_of(const uint8_t* p) {
     return *bytes::u32_at(std::span<const uint8_t>(p, 4), 0);
 }
 
-// Appends the stream's next entry to `entry`; false when it is damaged.
-bool copy_entry(ModelStream& in, std::vector<uint8_t>& entry, char16_t* character) {
+// Reads the pairs of an entry up to and including its terminator (index -1), appending them to
+// `out` when given; false when the file ends first. The pairs held are scanned in place.
+bool take_pairs(ModelStream& in, std::vector<uint8_t>* out) {
+    for (;;) {
+        if (!in.hold(kModelPairBytes)) return false;
+        const uint8_t* p = in.cursor();
+        const size_t held = in.held() - in.held() % kModelPairBytes;
+        size_t n = 0;
+        bool ended = false;
+        while (n < held && !ended) {
+            ended = int32_t(u32_of(p + n)) == -1;
+            n += kModelPairBytes;
+        }
+        if (out) out->insert(out->end(), p, p + n);
+        in.skip(n);
+        if (ended) return true;
+    }
+}
+
+// Reads the stream's next entry, appending it to `out` when `keep` takes its character; false
+// when it is damaged.
+bool take_entry(ModelStream& in, std::vector<uint8_t>& out,
+                const std::function<bool(char16_t)>& keep, bool* kept) {
     const uint8_t* head = in.take(kModelCharacterBytes + 4);
     if (!head) return false;
     const auto* end = static_cast<const uint8_t*>(std::memchr(head, 0, kModelCharacterBytes));
     if (!end) return false;
-    *character = single_utf8_character({reinterpret_cast<const char*>(head), size_t(end - head)});
-    entry.insert(entry.end(), head, head + kModelCharacterBytes + 4);
-    for (;;) {
-        const uint8_t* pair = in.take(kModelPairBytes);
-        if (!pair) return false;
-        entry.insert(entry.end(), pair, pair + kModelPairBytes);
-        if (int32_t(u32_of(pair)) == -1) return true;
-    }
+    const char16_t c =
+        single_utf8_character({reinterpret_cast<const char*>(head), size_t(end - head)});
+    *kept = c != 0 && keep(c);
+    if (*kept) out.insert(out.end(), head, head + kModelCharacterBytes + 4);
+    return take_pairs(in, *kept ? &out : nullptr);
 }
 
 void put_u32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
@@ -117,15 +142,14 @@ std::optional<std::vector<uint8_t>> keep_entries(std::FILE* f,
     const uint32_t count = u32_of(header + 8);
     if (size > kModelMaxBytes || u32_of(header + 4) != kModelVersion) return std::nullopt;
     std::vector<uint8_t> kept(kModelHeaderBytes, 0);
+    // Room for every entry at once, so that the kept ones are never moved: the pages of the room
+    // left over are never touched and take no memory.
+    kept.reserve(size);
     uint32_t kept_count = 0;
-    std::vector<uint8_t> entry;
     for (uint32_t i = 0; i < count; ++i) {
-        entry.clear();
-        char16_t character = 0;
-        if (!copy_entry(in, entry, &character) || in.taken() > size) return std::nullopt;
-        if (!character || !keep(character)) continue;
-        kept.insert(kept.end(), entry.begin(), entry.end());
-        ++kept_count;
+        bool taken = false;
+        if (!take_entry(in, kept, keep, &taken) || in.taken() > size) return std::nullopt;
+        kept_count += taken ? 1 : 0;
     }
     if (in.taken() != size || !in.at_end()) return std::nullopt;
     put_u32(kept, 0, uint32_t(kept.size()) ^ kModelMagic);
