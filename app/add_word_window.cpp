@@ -246,9 +246,14 @@ void AddWordWindow::render(Surface& s) {
 void AddWordWindow::fill_results() {
     results_->set_redraw(false);
     results_->clear();
+    // Every kanji's completed flag, read from the score file in one go rather than row by row.
+    const std::vector<uint32_t> scores = Scores_GetUpTo(kKanjiTotal);
     for (int entry : order_) {
         const SearchEntry& e = index_[size_t(entry)];
-        results_->add(QString(QChar(e.kanji)), right_text(e), colour_index(entry + 1));
+        const int kanji = entry + 1;
+        const bool completed =
+            kanji <= kKanjiTotal && scores[size_t(kanji) * kScoreSlots + CompletedFlag] == 1;
+        results_->add(QString(QChar(e.kanji)), right_text(e), colour_index(kanji, completed));
     }
     results_->set_redraw(true);
     pump_messages();
@@ -258,10 +263,9 @@ QString AddWordWindow::right_text(const SearchEntry& entry) const {
     return qstring(show_meanings_ ? entry.meaning : entry.field(g_search_mode));
 }
 
-int AddWordWindow::colour_index(int kanji) const {
+int AddWordWindow::colour_index(int kanji, bool completed) const {
     if (LearningList_Contains(kanji)) return kListedRow;
-    if (Scores_Get(kanji)[CompletedFlag] == 1) return kCompletedRow;
-    return kPlainRow;
+    return completed ? kCompletedRow : kPlainRow;
 }
 
 void AddWordWindow::search() {

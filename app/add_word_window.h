@@ -60,7 +60,8 @@ class AddWordWindow : public FramelessWindow {
     void create_search_controls();
     void fill_results();
     QString right_text(const SearchEntry& entry) const;
-    int colour_index(int kanji) const;
+    // `completed`: the kanji's completed flag is set.
+    int colour_index(int kanji, bool completed) const;
 
     void create_draw_button();
     void open_draw_window();

@@ -2,7 +2,6 @@
 // tegaki-zinnia-japanese. This is the one file that sees the library.
 #include "kanji_recogniser.h"
 
-#include "file_io.h"
 #include "kanji_recogniser_ink.h"
 #include "kanji_recogniser_model.h"
 
@@ -11,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -77,8 +77,11 @@ bool handwriting_model_present() {
 }
 
 std::unique_ptr<KanjiRecogniser> open_kanji_recogniser(const std::u16string& kanji) {
-    std::optional<std::vector<uint8_t>> model =
-        read_file_prefix(handwriting_model_path(), kModelMaxBytes + 1);
+    // Only the program's kanji are kept: the rest of the model would never be offered, and would
+    // hold three times the memory while the Draw a Kanji window is open.
+    std::unordered_set<char16_t> wanted(kanji.begin(), kanji.end());
+    std::optional<std::vector<uint8_t>> model = read_model_keeping(
+        handwriting_model_path(), [&](char16_t c) { return wanted.count(c) != 0; });
     if (!model || !handwriting_model_sound(*model)) return nullptr;
     auto recogniser = std::make_unique<ZinniaRecogniser>();
     if (!recogniser->open(std::move(*model), kanji)) return nullptr;

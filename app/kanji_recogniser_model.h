@@ -11,8 +11,12 @@
 //   and nothing after the last character.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 constexpr uint32_t kModelMagic = 0x0ef71821u;
 constexpr uint32_t kModelVersion = 1;
@@ -24,6 +28,14 @@ constexpr size_t kModelMaxBytes = size_t(128) << 20;
 
 // Whether the bytes hold a whole, well-formed model.
 bool handwriting_model_sound(std::span<const uint8_t> model);
+
+// Reads the model file at `path` piece by piece, checking it as handwriting_model_sound does,
+// and returns a sound model of only the entries whose character `keep` accepts (count and magic
+// written anew; the entries in their order). The whole file is never in memory: the Japanese
+// model holds 6420 characters, the program asks for 1945 of them. Nothing when the file cannot be
+// read or is damaged.
+std::optional<std::vector<uint8_t>> read_model_keeping(const std::string& path,
+                                                       const std::function<bool(char16_t)>& keep);
 
 // A model entry's character (UTF-8) as one UTF-16 unit; 0 for anything that is not exactly one
 // well-formed character of the Basic Multilingual Plane.

@@ -15,6 +15,14 @@
 
 namespace {
 
+// Draws the panel once in the look asked for: a change of look draws it, else it is redrawn.
+void draw_in_look(Panel* panel, bool active) {
+    if (panel->active() == active)
+        panel->refresh();
+    else
+        panel->set_active(active);
+}
+
 QPointer<MainWindow>& the_main_window() {
     static QPointer<MainWindow> w;
     return w;
@@ -251,6 +259,11 @@ void MainWindow::on_list_select(int index) {
 }
 
 void MainWindow::show_summary(int position) {
+    load_summary(position);
+    if (summary_) summary_->refresh();
+}
+
+void MainWindow::load_summary(int position) {
     summary_position_ = position;
     const KanjiRecord* record = KanjiData_LoadRecord(LearningList_At(position));
     if (record) {
@@ -262,7 +275,6 @@ void MainWindow::show_summary(int position) {
         summary_slots_.fill(0);
     }
     paint_strip(strip_, strip_kanji(summary_record_, summary_slots_), active_);
-    if (summary_) summary_->refresh();
 }
 
 void MainWindow::list_append_kanji(int kanji) {
@@ -301,10 +313,13 @@ void MainWindow::set_active(bool flag) {
     list_->setEnabled(flag); // an inactive window's list takes no clicks
     status_->set_active(flag);
     hints_enabled_ = flag;
-    help_->set_active(flag);
-    help_->refresh();
-    if (summary_position_ >= 0) show_summary(summary_position_);
-    summary_->set_active(flag);
+    draw_in_look(help_, flag);
+    if (summary_position_ >= 0) {
+        load_summary(summary_position_); // the strip follows the look
+        draw_in_look(summary_, flag);
+    } else {
+        summary_->set_active(flag);
+    }
     list_frame_->set_active(flag);
     add_word_->enable(flag);
     enable_row_commands(flag);

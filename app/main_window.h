@@ -88,6 +88,8 @@ class MainWindow : public FramelessWindow, public StudyListView {
     void build_help_panel();
     void build_list_management();
     void on_list_select(int index);
+    // The selected word's record, scores and strip, without drawing the panel.
+    void load_summary(int position);
     void enable_row_commands(bool flag);
     // The rows Remove Word and Zero Word Score act on, ascending.
     std::vector<int> selected_positions() const;

@@ -1,14 +1,22 @@
 #include "file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 std::optional<std::vector<uint8_t>> read_file_prefix(const std::string& path, size_t max_bytes) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return std::nullopt;
     std::vector<uint8_t> data;
+    // Room for the whole file at once: a large file (the handwriting model) grown chunk by chunk
+    // would briefly need its old and its doubled buffer together. The size is only a hint; the
+    // loop below still stops at the real end.
+    struct stat info;
+    if (::fstat(::fileno(f), &info) == 0 && info.st_size > 0)
+        data.reserve(std::min(max_bytes, static_cast<size_t>(info.st_size)));
     uint8_t chunk[8192];
     while (data.size() < max_bytes) {
         const size_t want = std::min(sizeof chunk, max_bytes - data.size());

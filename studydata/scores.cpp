@@ -3,6 +3,7 @@
 #include "kanji_data.h"
 #include "kanji_record.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -56,21 +57,35 @@ void Scores_Open() {
         scoresFd = ::open(kScoresFile, O_RDONLY | O_CLOEXEC); // read-only folder: scores show
 }
 
-const uint32_t* Scores_Get(int kanji) {
-    std::memset(slotBuffer, 0, sizeof slotBuffer);
-    if (scoresFd < 0 || kanji < 0) return slotBuffer;
-    // Words beyond the end of the file stay 0.
-    auto* bytes = reinterpret_cast<uint8_t*>(slotBuffer);
+namespace {
+
+// Fills `n` bytes from the file at `offset`; what lies beyond the end of the file is zeroed.
+void read_at(int64_t offset, void* data, size_t n) {
+    auto* bytes = static_cast<uint8_t*>(data);
     size_t got = 0;
-    while (got < sizeof slotBuffer) {
-        const ssize_t r = ::pread(scoresFd, bytes + got, sizeof slotBuffer - got,
-                                  kanji * kRecordBytes + static_cast<int64_t>(got));
+    while (scoresFd >= 0 && got < n) {
+        const ssize_t r =
+            ::pread(scoresFd, bytes + got, n - got, offset + static_cast<int64_t>(got));
         if (r < 0 && errno == EINTR) continue;
         if (r <= 0) break;
         got += static_cast<size_t>(r);
     }
-    std::memset(bytes + got, 0, sizeof slotBuffer - got);
+    std::memset(bytes + got, 0, n - got);
+}
+
+} // namespace
+
+const uint32_t* Scores_Get(int kanji) {
+    std::memset(slotBuffer, 0, sizeof slotBuffer);
+    if (scoresFd < 0 || kanji < 0) return slotBuffer;
+    read_at(kanji * kRecordBytes, slotBuffer, sizeof slotBuffer);
     return slotBuffer;
+}
+
+std::vector<uint32_t> Scores_GetUpTo(int last) {
+    std::vector<uint32_t> slots(static_cast<size_t>(std::max(last + 1, 0)) * kScoreSlots, 0);
+    read_at(0, slots.data(), slots.size() * sizeof(uint32_t));
+    return slots;
 }
 
 void Scores_SetSlot(int kanji, int slot, uint32_t value) {

@@ -77,8 +77,7 @@ void draw_label(Surface& s, int x, int y, const QString& text, int size, int sty
 void draw_lined_background(Surface& s, int x, int y, int w, int h, bool active) {
     s.fill_rect(x, y, x + w, y + h, palette::White);
     ColorRef line = active ? palette::LineActive : palette::LineInactive;
-    for (int ly = y; ly <= y + h; ly += metrics::LineStep)
-        s.fill_rect(x, ly, x + w, ly + 1, line);
+    s.fill_rows(x, y, x + w, y + h, metrics::LineStep, line);
 }
 
 void draw_window_border(Surface& s, bool light) {

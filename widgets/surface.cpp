@@ -58,6 +58,14 @@ void Surface::fill_rect(int l, int t, int r, int b, ColorRef c) {
     p.fillRect(to_qrect(l, t, r, b), colorref(c));
 }
 
+void Surface::fill_rows(int l, int top, int r, int last, int step, ColorRef c) {
+    if (!drawable(image_) || r <= l || last < top || step <= 0) return;
+    QPainter p(&image_);
+    const QColor colour = colorref(c);
+    for (int y = top; y <= last; y += step)
+        p.fillRect(to_qrect(l, y, r, y + 1), colour);
+}
+
 void Surface::frame_rect(int l, int t, int r, int b, ColorRef c) {
     if (r <= l || b <= t) return;
     fill_rect(l, t, r, t + 1, c);

@@ -48,6 +48,9 @@ class Surface {
     QImage& image() { return image_; }
 
     void fill_rect(int l, int t, int r, int b, ColorRef c);
+    // One-pixel rows from l to r at top, top + step, ... up to `last` inclusive, with one painter
+    // for all of them (a painter per row costs more than the rows).
+    void fill_rows(int l, int top, int r, int last, int step, ColorRef c);
     void frame_rect(int l, int t, int r, int b, ColorRef c); // one-pixel outline
     void line(int x1, int y1, int x2, int y2, ColorRef c, int width = 1, bool antialias = false);
     void set_pixel(int x, int y, ColorRef c);

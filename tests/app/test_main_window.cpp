@@ -324,7 +324,9 @@ TEST_F(MainWindowTest, InactiveWhileAnotherScreenIsOpenAndUpToDateAfterwards) {
     open();
     click_row(0);
     show_hint(1);
+    const QImage help_active = w->help_panel()->surface().image().copy();
     MainWindow_SetActive(false);
+    EXPECT_NE(w->help_panel()->surface().image(), help_active) << "the help panel greyed";
     EXPECT_EQ(w->caption_bar().state().close_state, 3) << "caption glyphs disabled";
     EXPECT_FALSE(w->button("Exit")->behaviour().shown_active);
     EXPECT_FALSE(w->button("Kanji Meaning Multichoice")->behaviour().shown_active);
@@ -340,6 +342,9 @@ TEST_F(MainWindowTest, InactiveWhileAnotherScreenIsOpenAndUpToDateAfterwards) {
     Scores_SetSlot(LearningList_At(0), KanjiMeaningMC, 1);
     MainWindow_SetActive(true);
     EXPECT_EQ(pixel(w->strip().image(), 15, 8), 0xebebebu);
+    EXPECT_EQ(pixel(w->summary_panel()->surface().image(), 13 + 15, 92 + 8), 0xebebebu)
+        << "the summary panel shows the new strip";
+    EXPECT_EQ(w->help_panel()->surface().image(), help_active);
     EXPECT_TRUE(w->button("Exit")->behaviour().shown_active);
     EXPECT_FALSE(w->exclude_box()->behaviour().greyed);
     show_hint(8);

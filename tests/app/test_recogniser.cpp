@@ -26,6 +26,7 @@ using ::testing::ElementsAre;
 struct ModelEntry {
     std::string character; // UTF-8, at most 15 bytes
     float bias = 0;
+    int weights = 1;
 };
 
 void put(std::vector<uint8_t>& out, const void* p, size_t n) {
@@ -43,10 +44,12 @@ std::vector<uint8_t> model_of(const std::vector<ModelEntry>& entries) {
         std::memcpy(character, e.character.data(), e.character.size());
         put(m, character, sizeof character);
         put(m, &e.bias, 4);
-        const int32_t index = 5, end = -1;
+        const int32_t end = -1;
         const float weight = 0.5f;
-        put(m, &index, 4); // one weight on a feature nothing drawn has
-        put(m, &weight, 4);
+        for (int32_t index = 5; index < 5 + e.weights; ++index) {
+            put(m, &index, 4); // weights on features nothing drawn has
+            put(m, &weight, 4);
+        }
         put(m, &end, 4);
         put(m, &weight, 4);
     }
@@ -138,6 +141,64 @@ TEST_F(RecogniserFiles, CandidatesAreTheModelsKanjiAmongTheProgramsInScoreOrder)
     EXPECT_THAT(r->recognise(dash, 100, 1), ElementsAre(3));
     EXPECT_TRUE(r->recognise({}, 100, 10).empty());
     EXPECT_TRUE(r->recognise(dash, 100, 0).empty());
+}
+
+// The model as the program keeps it in memory: only the entries of the characters asked for.
+TEST_F(RecogniserFiles, OnlyTheKanjiAskedForAreKeptFromTheModelFile) {
+    const auto only = [](std::u16string wanted) {
+        return [wanted](char16_t c) { return wanted.find(c) != std::u16string::npos; };
+    };
+    const std::vector<uint8_t> full = model_of({{"火", 1}, {"あ", 3}, {"水", 2}, {"木", -1}});
+    const std::string path = write(QStringLiteral("model"), full);
+    EXPECT_EQ(read_model_keeping(path, only(u"水火")), model_of({{"火", 1}, {"水", 2}}))
+        << "count and magic written anew, the entries in their order";
+    EXPECT_EQ(read_model_keeping(path, only(u"あ火水木")), full);
+    EXPECT_EQ(read_model_keeping(path, only(u"")), model_of({}));
+    EXPECT_FALSE(read_model_keeping(QDir(folder).filePath("none").toStdString(), only(u"")));
+
+    // A model larger than the blocks it is read in: entries of several lengths cross the blocks'
+    // edges at every point.
+    std::vector<ModelEntry> many, odd;
+    for (int i = 0; i < 60000; ++i) {
+        const QString c(QChar(char16_t(0x4E00 + i % 20000)));
+        many.push_back({c.toStdString(), float(i), 1 + i % 3});
+        if (i % 20000 % 2) odd.push_back(many.back());
+    }
+    const auto odd_characters = [](char16_t c) { return (c - 0x4E00) % 2 == 1; };
+    EXPECT_EQ(read_model_keeping(write(QStringLiteral("large"), model_of(many)), odd_characters),
+              model_of(odd));
+}
+
+// Damage anywhere is refused, in the entries that are left out as much as in those kept.
+TEST_F(RecogniserFiles, ADamagedModelFileIsRefusedWhateverIsKept) {
+    const std::vector<uint8_t> sound = model_of({{"水", 1}, {"火", 2}});
+    std::vector<std::vector<uint8_t>> damaged;
+    for (size_t size = 0; size < sound.size(); ++size) {
+        damaged.emplace_back(sound.begin(), sound.begin() + long(size));
+        if (size >= 4) set_magic(damaged.back());
+    }
+    damaged.push_back(sound);
+    damaged.back().push_back(0); // a byte after the last character, the magic agreeing
+    set_magic(damaged.back());
+    damaged.push_back(sound);
+    damaged.back().push_back(0); // a byte after the last character, the magic not agreeing
+    damaged.push_back(sound);
+    damaged.back()[0] ^= 1;
+    damaged.push_back(sound);
+    damaged.back()[4] = 2;
+    damaged.push_back(sound);
+    damaged.back()[8] = 3;
+    damaged.push_back(sound);
+    std::memset(&damaged.back()[kModelHeaderBytes], 'x', kModelCharacterBytes);
+    damaged.push_back(sound);
+    damaged.back()[sound.size() - 8] = 7; // the last terminator: weights run to the end
+
+    const std::string path = QDir(folder).filePath("model").toStdString();
+    for (size_t i = 0; i < damaged.size(); ++i) {
+        write(QStringLiteral("model"), damaged[i]);
+        EXPECT_FALSE(read_model_keeping(path, [](char16_t) { return true; })) << "damage " << i;
+        EXPECT_FALSE(read_model_keeping(path, [](char16_t) { return false; })) << "damage " << i;
+    }
 }
 
 TEST_F(RecogniserFiles, AMissingUnreadableOrDamagedModelOpensNothing) {

@@ -55,6 +55,33 @@ TEST_F(ScoresTest, ShortOrDamagedFileReadsZerosBeyondItsEnd) {
     EXPECT_EQ(Scores_Get(4)[0], 0u);
 }
 
+// The refill reads every kanji's slots in one go: the same words as one kanji at a time.
+TEST_F(ScoresTest, AllSlotsReadInOneGoAgreeWithEachKanjiRead) {
+    Scores_Open();
+    Scores_SetSlot(0, 1, 5);
+    Scores_SetSlot(7, 3, 1);
+    Scores_SetSlot(1944, CompletedFlag, 1);
+    Scores_SetSlot(1945, kScoreSlots - 1, 9); // the record that extends the file
+    const std::vector<uint32_t> table = Scores_GetUpTo(1945);
+    ASSERT_EQ(table.size(), 1946u * kScoreSlots);
+    for (int kanji = 0; kanji <= 1945; ++kanji) {
+        const uint32_t* one = Scores_Get(kanji);
+        ASSERT_TRUE(std::equal(one, one + kScoreSlots, &table[size_t(kanji) * kScoreSlots]))
+            << "kanji " << kanji;
+    }
+    EXPECT_EQ(table[1945 * kScoreSlots + kScoreSlots - 1], 9u);
+    EXPECT_TRUE(Scores_GetUpTo(-1).empty());
+
+    Scores_Close();
+    write_bytes("data/scores.dat", words({1, 1, 1})); // 12 bytes: zeros beyond them
+    Scores_Open();
+    const std::vector<uint32_t> short_table = Scores_GetUpTo(3);
+    EXPECT_EQ(std::count(short_table.begin(), short_table.end(), 1u), 3);
+    EXPECT_EQ(std::count(short_table.begin(), short_table.begin() + 3, 1u), 3);
+    Scores_Close();
+    EXPECT_EQ(Scores_GetUpTo(2), std::vector<uint32_t>(3 * kScoreSlots, 0u)) << "no file open";
+}
+
 TEST_F(ScoresTest, CompletionNeedsEveryExerciseThatApplies) {
     // Kanji 4 has no KUN reading, kanji 3 no ON reading (see sample_kanji).
     const auto entries = sample_kanji(6);
