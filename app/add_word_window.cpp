@@ -144,6 +144,10 @@ AddWordWindow::AddWordWindow()
     create_controls();
 }
 
+AddWordWindow::~AddWordWindow() {
+    drop_focus();
+}
+
 void AddWordWindow::create_controls() {
     results_ = PairList::create(this, 20, 44, 170, 385,
                                 [this](int index, const QString&) { result_selected(index); });

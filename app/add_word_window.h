@@ -22,6 +22,7 @@ class AddWordWindow : public FramelessWindow {
 
   public:
     static constexpr int kWidth = 408, kHeight = 495;
+    ~AddWordWindow() override;
 
     // Opens the window (or brings it forward when it is up).
     static void open();

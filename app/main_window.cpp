@@ -99,6 +99,7 @@ MainWindow::MainWindow()
 }
 
 MainWindow::~MainWindow() {
+    drop_focus();
     if (the_main_window() == this) {
         StudyLists_SetView(nullptr);
         set_hint_handler({});

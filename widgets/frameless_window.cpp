@@ -41,6 +41,10 @@ void FramelessWindow::refresh() {
     update();
 }
 
+void FramelessWindow::drop_focus() {
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
+}
+
 void FramelessWindow::draw_frame() {
     caption_->draw(surface_);
     draw_window_border(surface_, light_border_);

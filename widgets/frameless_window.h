@@ -29,6 +29,9 @@ class FramelessWindow : public QWidget {
     void set_light_border(bool light) { light_border_ = light; }
 
   protected:
+    // For a window's destructor, before its own members go: a control that has the focus would
+    // otherwise report losing it while the children are destroyed, into a window no longer whole.
+    void drop_focus();
     // Draws the window's contents into the surface; the caption bar and the border follow.
     virtual void render(Surface& s) = 0;
     // A mouse move the caption bar did not take (window coordinates).

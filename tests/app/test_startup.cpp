@@ -24,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QResource>
 #include <QScreen>
 #include <QTest>
@@ -278,7 +279,7 @@ TEST_F(StartupTest, CloseWhileAQuestionIsOpenSavesAndEndsTheProcess) {
 }
 
 TEST_F(StartupTest, SignalAtRestEndsTheLoopWithItsCodeAfterSaving) {
-    MainWindow* w = start();
+    QPointer<MainWindow> w = start(); // the way out may already have destroyed it
     LearningList_RemoveAt(0);
     ExitSignals exit_signals([](int number) { App_Leave(128 + number); });
     std::raise(SIGTERM);
@@ -286,7 +287,7 @@ TEST_F(StartupTest, SignalAtRestEndsTheLoopWithItsCodeAfterSaving) {
     int code = 0;
     App_ExitRequested(&code);
     EXPECT_EQ(code, 128 + SIGTERM);
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(w.isNull() || !w->isVisible());
     EXPECT_EQ(read_words("data/llist.dat").front(), 9);
     EXPECT_TRUE(ended_with.empty());
 }
