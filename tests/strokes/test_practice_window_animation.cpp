@@ -3,6 +3,8 @@
 // pause or at its normal end, and by closing the window.
 #include "test_practice_window_fixture.h"
 
+#include "ratio_support.h"
+
 #include <QEvent>
 #include <QTimer>
 
@@ -133,6 +135,29 @@ TEST_F(PracticeWindowStrokeAnimation, LeavingTheProgramClosesTheWindowAndStopsTh
     EXPECT_TRUE(window.isNull() || !window->animation().running());
     EXPECT_FALSE(holding.load()) << "the worker has left its pause";
     EXPECT_TRUE(main_window->isEnabled());
+}
+
+// On a screen with twice the pixels the worker draws into the box's finer picture: at its end the
+// picture is the full one drawn at that ratio, with edges finer than the plain one's.
+TEST_F(PracticeWindowStrokeAnimation, AtRatioTwoTheWorkerDrawsTheFinerPicture) {
+    ScopedSurfaceRatio at(2);
+    open({kanji_with_corner()});
+    start_animation();
+    ASSERT_TRUE(wait_until(
+        [&] { return !animation->running() && !w()->animation_button()->behaviour().held; },
+        10000));
+    const Surface finished = box_picture();
+    EXPECT_EQ(finished.ratio(), 2);
+    EXPECT_EQ(finished.image().size(), QSize(kPracticeBoxSize, kPracticeBoxSize) * 2);
+    const Surface full = drawn(&DrawShownStrokes);
+    EXPECT_EQ(differing_pixels(finished.image(), full.image(), 14), 0);
+
+    set_surface_ratio(1);
+    const Surface plain = drawn(&DrawShownStrokes);
+    const InkCount one = count_ink(device_pixels(plain.image()), plain.image().rect(), 255);
+    const InkCount two = count_ink(device_pixels(full.image()), full.image().rect(), 255);
+    EXPECT_NEAR(double(two.ink) / one.ink, 4.0, 0.8);
+    EXPECT_LT(two.edge_share(), 0.75 * one.edge_share());
 }
 
 } // namespace
