@@ -24,7 +24,7 @@ class MainWindowRatioTest : public ScreenTest {
         QImage picture(w->size() * ratio, QImage::Format_RGB32);
         picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::magenta);
-        w->render(&picture);
+        static_cast<QWidget*>(w.get())->render(&picture);
         return device_pixels(picture);
     }
 };
