@@ -69,6 +69,21 @@ inline InkCount count_ink(const QImage& image, QRect area, int full_ink) {
     return c;
 }
 
+// Within `area` (device pixels): how many pairs of side-by-side pixels differ in darkness by
+// more than `step`. A sharp picture at twice the resolution has at least twice the plain one's
+// (its edges are twice as long and as steep); a smoothed enlargement has far fewer.
+inline int steep_steps(const QImage& image, QRect area, int step) {
+    int n = 0;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int d = darkness(image.pixel(x, y));
+            if (x < area.right()) n += std::abs(darkness(image.pixel(x + 1, y)) - d) > step;
+            if (y < area.bottom()) n += std::abs(darkness(image.pixel(x, y + 1)) - d) > step;
+        }
+    return n;
+}
+
 // The smallest rectangle (device pixels) holding every pixel darker than `threshold`.
 inline QRect ink_box(const QImage& image, int threshold = 128) {
     QRect box;

@@ -46,11 +46,15 @@ TEST_F(MainWindowRatioTest, AtRatioTwoEverythingIsDrawnAtTwiceTheResolution) {
             far_off += std::abs(qGray(reduced.pixel(x, y)) - qGray(plain.pixel(x, y))) > 96;
     EXPECT_LT(far_off, plain.width() * plain.height() / 100) << "the same layout";
 
-    // Sharp, not enlarged: the edges of the text stay about a device pixel wide.
-    const InkCount one = count_ink(plain, plain.rect(), 255);
-    const InkCount two = count_ink(doubled, doubled.rect(), 255);
-    EXPECT_LT(two.edge_share(), 0.8 * one.edge_share());
-    EXPECT_GT(mixed_blocks(doubled, 2), 2000);
+    // Sharp, not enlarged, in the status panel's lines of text on its white inside: as steep
+    // steps across twice the edge length (a smoothed enlargement has hardly a steep step), and
+    // the device pixels of a logical pixel differ along the edges (never in a plain enlargement).
+    const QRect text(206, 52, 150, 66);
+    const QRect text2(text.topLeft() * 2, text.size() * 2);
+    const int steps1 = steep_steps(plain, text, 128);
+    ASSERT_GT(steps1, 300) << "the panel's text is there";
+    EXPECT_GT(steep_steps(doubled, text2, 128), 1.5 * steps1);
+    EXPECT_GT(mixed_blocks(doubled.copy(text2), 2), 400);
 }
 
 } // namespace

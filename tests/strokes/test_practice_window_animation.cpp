@@ -157,11 +157,15 @@ TEST_F(PracticeWindowStrokeAnimation, AtRatioTwoTheWorkerDrawsTheFinerPicture) {
     const Surface doubled = animated(2);
     EXPECT_EQ(doubled.ratio(), 2);
     ASSERT_EQ(doubled.image().size(), plain.image().size() * 2);
-    const QImage one_image = device_pixels(plain.image()), two_image = device_pixels(doubled.image());
+    const QImage one_image = device_pixels(plain.image()),
+                 two_image = device_pixels(doubled.image());
     const InkCount one = count_ink(one_image, one_image.rect(), 255);
     const InkCount two = count_ink(two_image, two_image.rect(), 255);
     EXPECT_NEAR(double(two.ink) / one.ink, 4.0, 0.8);
     EXPECT_LT(two.edge_share(), 0.75 * one.edge_share());
+    EXPECT_GT(steep_steps(two_image, two_image.rect(), 128),
+              1.5 * steep_steps(one_image, one_image.rect(), 128));
+    EXPECT_GT(mixed_blocks(two_image, 2), 1000);
     const QRect box1 = ink_box(one_image), box2 = ink_box(two_image);
     EXPECT_NEAR(box2.left(), 2 * box1.left(), 3);
     EXPECT_NEAR(box2.bottom(), 2 * box1.bottom(), 4);

@@ -97,6 +97,9 @@ TEST(SurfaceRatio, TextAndKanjiAreDrawnAtTheFinerResolution) {
         plain.scaled(plain.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_LT(two.edge_share(), count_ink(smooth, smooth.rect(), 255).edge_share());
     EXPECT_GT(mixed_blocks(doubled, 2), 100) << "not each plain pixel repeated";
+    EXPECT_GT(steep_steps(doubled, doubled.rect(), 128),
+              1.5 * steep_steps(plain, plain.rect(), 128))
+        << "as steep edges, twice as long";
 }
 
 TEST(SurfaceRatio, AntialiasedLinesAndCirclesAreFiner) {
