@@ -67,6 +67,24 @@ int mixed_blocks(const QImage& big) {
     return n;
 }
 
+// 2 x 2 blocks within `area` whose pixels differ by more than `spread` in grey: edges drawn at
+// the double size; a plain enlargement has none, and a smooth gradient's steps are smaller.
+int contrasting_blocks(const QImage& big, QRect area, int spread) {
+    int n = 0;
+    for (int y = area.top(); y + 1 <= area.bottom(); y += 2)
+        for (int x = area.left(); x + 1 <= area.right(); x += 2) {
+            int lo = 255, hi = 0;
+            for (QPoint p :
+                 {QPoint(x, y), QPoint(x + 1, y), QPoint(x, y + 1), QPoint(x + 1, y + 1)}) {
+                const QRgb c = big.pixel(p);
+                const int g = (qGray(c) * qAlpha(c) + 255 * (255 - qAlpha(c))) / 255; // over white
+                lo = std::min(lo, g), hi = std::max(hi, g);
+            }
+            n += hi - lo > spread;
+        }
+    return n;
+}
+
 QImage piece2(const QImage& big, QRect plain_rect) {
     return big.copy(plain_rect.x() * 2, plain_rect.y() * 2, plain_rect.width() * 2,
                     plain_rect.height() * 2);
@@ -104,6 +122,12 @@ TEST(DoubleSizeImages, CurvesAreDrawnNotEnlarged) {
 
 // The button's straight middle, the caption bar's columns and the group frame's edges are still
 // column for column (or row for row) the same where the controls stretch and repeat them.
+TEST(DoubleSizeImages, TheEmblemOnTheWindowIconIsBrushedFiner) {
+    const QImage icons = doubled_image("ag", 850);
+    for (int cell = 0; cell < 3; ++cell)
+        EXPECT_GT(contrasting_blocks(icons, QRect(cell * 24 + 4, 4, 16, 16), 32), 8) << cell;
+}
+
 TEST(DoubleSizeImages, StretchedAndRepeatedPiecesStillJoin) {
     for (int id : {3, 4}) {
         const QImage strip = doubled_image("ag", id);
@@ -147,6 +171,8 @@ TEST(DoubleSizeImages, SplashPictureHasItsDoubleSize) {
     const QImage b = big.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     EXPECT_LT(mean_difference(p, b), 6.0);
     EXPECT_GT(mixed_blocks(b), 500) << "the emblem and the name drawn finer";
+    EXPECT_GT(contrasting_blocks(b, QRect(48, 88, 320, 320), 32), 300)
+        << "the emblem brushed finer";
     for (int y = 0; y < 4; ++y) // the two border lines, each two device pixels thick
         EXPECT_EQ(b.pixel(300, y), y < 2 ? qRgb(128, 128, 128) : qRgb(255, 255, 255)) << y;
 }
