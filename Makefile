@@ -51,8 +51,14 @@ fuzz:
 	@scripts/fuzz 60
 
 # Renders every screen and control to PNG files in build/snapshots/.
+# The main window and the practice window also as a screen with twice the pixels shows them, in
+# build/snapshots/ratio2/.
 snapshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/snapshots/snapshots $(BUILD)/snapshots
+	for s in main_window stroke_screens; do \
+	  QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen \
+	    $(BUILD)/tools/snapshots/snapshots $(BUILD)/snapshots/ratio2 $$s || exit 1; \
+	done
 
 # The README's pictures, taken from the snapshots.
 screenshots: snapshots

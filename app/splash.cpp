@@ -1,6 +1,7 @@
 #include "splash.h"
 
 #include "pump.h"
+#include "surface.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -16,6 +17,16 @@
 
 namespace {
 
+// The picture drawn at twice the size on screens with twice as many pixels, when it is there.
+QImage splash_file(int ratio) {
+    if (ratio > 1) {
+        QImage doubled(QStringLiteral("res/splash@2x.bmp"));
+        doubled.setDevicePixelRatio(2);
+        if (!doubled.isNull()) return doubled;
+    }
+    return QImage(QStringLiteral("res/splash.bmp"));
+}
+
 class SplashWindow : public QWidget {
   public:
     SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -24,13 +35,9 @@ class SplashWindow : public QWidget {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFixedSize(kSplashWidth, kSplashHeight);
         // Only the top-left of the picture is shown; a missing picture leaves the splash blank.
-        picture_ = QImage(kSplashWidth, kSplashHeight, QImage::Format_RGB32);
-        picture_.fill(Qt::white);
-        const QImage file(QStringLiteral("res/splash.bmp"));
-        if (!file.isNull()) {
-            QPainter p(&picture_);
-            p.drawImage(0, 0, file, 0, 0, kSplashWidth, kSplashHeight);
-        }
+        picture_.resize(kSplashWidth, kSplashHeight);
+        const QImage file = splash_file(picture_.ratio());
+        picture_.blit(0, 0, file, 0, 0, kSplashWidth, kSplashHeight);
     }
 
     std::function<void()> on_first_paint;
@@ -38,12 +45,12 @@ class SplashWindow : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.drawImage(0, 0, picture_);
+        paint_surface_part(p, picture_, rect());
         if (on_first_paint) std::exchange(on_first_paint, nullptr)();
     }
 
   private:
-    QImage picture_;
+    Surface picture_;
 };
 
 struct SplashState {

@@ -129,6 +129,9 @@ int App_Run(QApplication& app) {
     Exercises_SetStrokeOrderOpener(StrokeOrderEx_Open);
     connect_session_ends(app);
     QApplication::setWindowIcon(application_icon());
+    // On screens with more device pixels than logical ones, everything is drawn at their
+    // resolution (the screen with the most pixels, should they differ).
+    set_surface_ratio(surface_ratio_for(app.devicePixelRatio()));
 
     if (std::optional<int> ended = App_Start()) return *ended;
     trace("App_Run: message loop\n");

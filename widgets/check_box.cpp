@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <cmath>
 
 namespace {
 
@@ -20,22 +21,26 @@ QPointer<ChoiceControl>& hovered_check_box() {
 }
 
 // The mark is combined with the box by AND: its white leaves the box as it is. A transparent
-// pixel of the image counts as white.
+// pixel of the image counts as white. The work is done in device pixels: each of the box's
+// takes the mark's device pixel under it, whatever the two ratios are.
+QRgb and_over_white(QRgb m, QRgb d) {
+    const int a = qAlpha(m);
+    auto over_white = [a](int c) { return c + (255 - a); }; // premultiplied over white
+    return qRgb(over_white(qRed(m)) & qRed(d), over_white(qGreen(m)) & qGreen(d),
+                over_white(qBlue(m)) & qBlue(d));
+}
+
 void and_mark(Surface& s, int x, int y, int cell) {
     const QImage& mark = toolkit_image(image_id::CheckMark);
     if (mark.isNull()) return;
     QImage& dst = s.image();
-    for (int my = 0; my < kMarkSize; ++my) {
-        for (int mx = 0; mx < kMarkSize; ++mx) {
-            const int sx = cell * kMarkSize + mx;
-            if (!mark.valid(sx, my) || !dst.valid(x + mx, y + my)) continue;
-            const QRgb m = mark.pixel(sx, my);
-            const int a = qAlpha(m);
-            auto over_white = [a](int c) { return c + (255 - a); }; // premultiplied over white
-            const QRgb d = dst.pixel(x + mx, y + my);
-            dst.setPixel(x + mx, y + my,
-                         qRgb(over_white(qRed(m)) & qRed(d), over_white(qGreen(m)) & qGreen(d),
-                              over_white(qBlue(m)) & qBlue(d)));
+    const int r = s.ratio(), mr = std::max(1, int(std::lround(mark.devicePixelRatio())));
+    for (int dy = 0; dy < kMarkSize * r; ++dy) {
+        for (int dx = 0; dx < kMarkSize * r; ++dx) {
+            const int sx = cell * kMarkSize * mr + dx * mr / r, sy = dy * mr / r;
+            const int tx = x * r + dx, ty = y * r + dy;
+            if (!mark.valid(sx, sy) || !dst.valid(tx, ty)) continue;
+            dst.setPixel(tx, ty, and_over_white(mark.pixel(sx, sy), dst.pixel(tx, ty)));
         }
     }
 }

@@ -52,7 +52,7 @@ void FramelessWindow::draw_frame() {
 
 void FramelessWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.drawImage(event->rect(), surface_.image(), event->rect());
+    paint_surface_part(p, surface_, event->rect());
 }
 
 void FramelessWindow::mouseMoveEvent(QMouseEvent* event) {

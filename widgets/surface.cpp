@@ -5,8 +5,15 @@
 #include "wrapped_text.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 
 namespace {
+
+// Set once at start-up on the user-interface thread; read wherever surfaces and images are made.
+std::atomic<int> new_surface_ratio{1};
+constexpr int kMaxRatio = 4;
 
 QRect to_qrect(int l, int t, int r, int b) {
     return QRect(l, t, r - l, b - t);
@@ -15,6 +22,12 @@ QRect to_qrect(int l, int t, int r, int b) {
 // Nothing can be drawn on an empty image; QPainter would warn.
 bool drawable(const QImage& img) {
     return !img.isNull();
+}
+
+// A piece of an image given in its logical pixels, in its device pixels.
+QRectF device_rect(const QImage& img, int x, int y, int w, int h) {
+    const qreal r = img.devicePixelRatio();
+    return QRectF(x * r, y * r, w * r, h * r);
 }
 
 QPen round_pen(ColorRef c, int width) {
@@ -27,17 +40,41 @@ QPen round_pen(ColorRef c, int width) {
 
 } // namespace
 
+int surface_ratio() {
+    return new_surface_ratio.load();
+}
+
+void set_surface_ratio(int ratio) {
+    new_surface_ratio.store(std::clamp(ratio, 1, kMaxRatio));
+}
+
+int surface_ratio_for(qreal device_pixel_ratio) {
+    // A hair above a whole number is that number (ratios come from divisions of screen sizes).
+    const int whole = int(std::ceil(device_pixel_ratio - 1e-3));
+    return std::clamp(whole, 1, kMaxRatio);
+}
+
 Surface::Surface(int w, int h) {
     resize(w, h);
 }
 
+int Surface::ratio() const {
+    return std::max(1, int(std::lround(image_.devicePixelRatio())));
+}
+
+void Surface::make_image(int w, int h, QImage::Format format) {
+    const int r = surface_ratio();
+    image_ = QImage(std::max(w, 0) * r, std::max(h, 0) * r, format);
+    image_.setDevicePixelRatio(r);
+}
+
 void Surface::resize(int w, int h) {
-    image_ = QImage(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
+    make_image(w, h, QImage::Format_RGB32);
     if (drawable(image_)) image_.fill(Qt::white);
 }
 
 void Surface::resize_transparent(int w, int h) {
-    image_ = QImage(std::max(w, 0), std::max(h, 0), QImage::Format_ARGB32_Premultiplied);
+    make_image(w, h, QImage::Format_ARGB32_Premultiplied);
     clear();
 }
 
@@ -90,8 +127,11 @@ void Surface::line(int x1, int y1, int x2, int y2, ColorRef c, int width, bool a
 }
 
 void Surface::set_pixel(int x, int y, ColorRef c) {
-    if (!image_.valid(x, y)) return;
-    image_.setPixel(x, y, colorref(c).rgb());
+    const int r = ratio();
+    if (!image_.valid(x * r, y * r)) return;
+    for (int dy = 0; dy < r; ++dy)
+        for (int dx = 0; dx < r; ++dx)
+            image_.setPixel(x * r + dx, y * r + dy, colorref(c).rgb());
 }
 
 void Surface::fill_ellipse(int l, int t, int r, int b, ColorRef fill, ColorRef outline, int width) {
@@ -122,14 +162,14 @@ void Surface::rounded_rect(int l, int t, int r, int b, int ew, int eh, ColorRef 
 void Surface::blit(int x, int y, const QImage& src, int sx, int sy, int w, int h) {
     if (!drawable(image_) || src.isNull() || w <= 0 || h <= 0) return;
     QPainter p(&image_);
-    p.drawImage(QPoint(x, y), src, QRect(sx, sy, w, h));
+    p.drawImage(QPointF(x, y), src, device_rect(src, sx, sy, w, h));
 }
 
 void Surface::stretch_blit(int x, int y, int dw, int dh, const QImage& src, int sx, int sy, int w,
                            int h) {
     if (!drawable(image_) || src.isNull() || w <= 0 || h <= 0 || dw <= 0 || dh <= 0) return;
     QPainter p(&image_);
-    p.drawImage(QRect(x, y, dw, dh), src, QRect(sx, sy, w, h));
+    p.drawImage(QRectF(x, y, dw, dh), src, device_rect(src, sx, sy, w, h));
 }
 
 // Draws the whole of `other` with its top-left at (x, y).
@@ -168,6 +208,15 @@ int Surface::text_width(const QString& s, const FontSpec& font) const {
 
 int Surface::line_height(const FontSpec& font) const {
     return cell_height(make_font(font));
+}
+
+void paint_surface_part(QPainter& p, const Surface& s, const QRect& part) {
+    const QImage& img = s.image();
+    // A screen whose ratio is not the surface's gets a smoothly scaled copy.
+    p.setRenderHint(QPainter::SmoothPixmapTransform,
+                    !qFuzzyCompare(p.device()->devicePixelRatioF(), img.devicePixelRatio()));
+    p.drawImage(QRectF(part), img,
+                device_rect(img, part.x(), part.y(), part.width(), part.height()));
 }
 
 QFont make_font(const FontSpec& desc) {

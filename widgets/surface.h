@@ -4,6 +4,10 @@
 // face, character height in pixels and weight, text placed by the top-left corner of its cell
 // on a transparent background. One-pixel lines and frames stay crisp; text, kanji strokes,
 // circles and arrows are antialiased.
+//
+// Every coordinate is in logical pixels. On a screen with a device pixel ratio above 1 the image
+// behind a surface holds ratio x ratio device pixels per logical pixel (QImage's
+// devicePixelRatio), so that text, strokes and artwork come out at the screen's own resolution.
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -32,18 +36,29 @@ struct FontSpec {
     bool underline = false;
 };
 
+// The whole-number ratio of device to logical pixels at which new surfaces are made: 1 unless
+// set. Whole numbers keep one-pixel lines whole device pixels.
+int surface_ratio();
+void set_surface_ratio(int ratio); // kept within 1..4
+// The surface ratio for a screen's device pixel ratio: rounded up, so that the picture is at
+// least as fine as the screen.
+int surface_ratio_for(qreal device_pixel_ratio);
+
 class Surface {
   public:
     Surface() = default;
-    Surface(int w, int h);
+    Surface(int w, int h);     // w x h logical pixels at surface_ratio()
     void resize(int w, int h); // contents become white
     // A surface with an alpha channel for controls whose face does not cover every pixel (the
     // parent shows through): contents become fully transparent.
     void resize_transparent(int w, int h);
     // Transparent on a surface with an alpha channel, else white.
     void clear();
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    // Logical size; the image is ratio() times as wide and high.
+    int width() const { return image_.width() / ratio(); }
+    int height() const { return image_.height() / ratio(); }
+    int ratio() const;
+    // The picture in device pixels, with its device pixel ratio set.
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
 
@@ -53,10 +68,11 @@ class Surface {
     void fill_rows(int l, int top, int r, int last, int step, ColorRef c);
     void frame_rect(int l, int t, int r, int b, ColorRef c); // one-pixel outline
     void line(int x1, int y1, int x2, int y2, ColorRef c, int width = 1, bool antialias = false);
-    void set_pixel(int x, int y, ColorRef c);
+    void set_pixel(int x, int y, ColorRef c); // all ratio x ratio device pixels of it
     void fill_ellipse(int l, int t, int r, int b, ColorRef fill, ColorRef outline, int width = 1);
     void rounded_rect(int l, int t, int r, int b, int ew, int eh, ColorRef fill, ColorRef outline);
-    // Copies a w x h piece of `src` at (sx, sy) to (x, y); stretched to dw x dh when given.
+    // Copies a w x h piece of `src` at (sx, sy) to (x, y); stretched to dw x dh when given. The
+    // piece is in `src`'s logical pixels: an image of ratio 2 gives twice as many device pixels.
     void blit(int x, int y, const QImage& src, int sx, int sy, int w, int h);
     void stretch_blit(int x, int y, int dw, int dh, const QImage& src, int sx, int sy, int w,
                       int h);
@@ -76,8 +92,13 @@ class Surface {
     std::unique_ptr<QPainter> painter(bool antialias);
 
   private:
+    void make_image(int w, int h, QImage::Format format);
+
     QImage image_;
 };
+
+// Paints the logical rectangle `part` of the surface at the same place on a window's painter.
+void paint_surface_part(QPainter& p, const Surface& s, const QRect& part);
 
 // The installed font for a face name of the program (the face-name table).
 QFont make_font(const FontSpec& desc);

@@ -26,5 +26,5 @@ void SurfaceWidget::resize_surface(int w, int h) {
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.drawImage(event->rect(), surface_.image(), event->rect());
+    paint_surface_part(p, surface_, event->rect());
 }

@@ -1,5 +1,7 @@
 #include "toolkit_images.h"
 
+#include "surface.h"
+
 #include <QDir>
 #include <QFile>
 #include <QResource>
@@ -13,8 +15,9 @@ namespace {
 // once cached, and a map keeps its elements in place, so the references handed out stay valid.
 std::mutex cache_lock;
 
-std::map<int, QImage>& cache() {
-    static std::map<int, QImage> images;
+// By identifier and whether it is the double-size variant.
+std::map<std::pair<int, bool>, QImage>& cache() {
+    static std::map<std::pair<int, bool>, QImage> images;
     return images;
 }
 
@@ -23,8 +26,18 @@ bool in_picmain(int id) {
            (id >= image_id::FirstBullet && id < image_id::FirstBullet + 100);
 }
 
-QString resource_path(int id) {
-    return QStringLiteral(":/%1/%2.png").arg(in_picmain(id) ? "picmain" : "ag").arg(id);
+QString resource_path(int id, bool doubled) {
+    return QStringLiteral(":/%1/%2%3.png")
+        .arg(in_picmain(id) ? "picmain" : "ag")
+        .arg(id)
+        .arg(doubled ? "@2x" : "");
+}
+
+QImage load(const QString& path) {
+    QImage img(path);
+    if (!img.isNull() && img.format() != QImage::Format_ARGB32_Premultiplied)
+        img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return img;
 }
 
 } // namespace
@@ -42,14 +55,23 @@ void register_toolkit_resources() {
     register_toolkit_resources_in(QDir::currentPath());
 }
 
+QImage load_image_for_ratio(const QString& plain_path, const QString& doubled_path, bool doubled) {
+    QImage plain = load(plain_path);
+    if (!doubled || plain.isNull()) return plain;
+    QImage twice = load(doubled_path);
+    if (twice.size() != plain.size() * 2) return plain; // the layout of its pieces would not hold
+    twice.setDevicePixelRatio(2);
+    return twice;
+}
+
 const QImage& toolkit_image(int id) {
+    const std::pair<int, bool> key{id, surface_ratio() > 1};
     std::lock_guard<std::mutex> hold(cache_lock);
-    auto it = cache().find(id);
+    auto it = cache().find(key);
     if (it == cache().end()) {
-        QImage img(resource_path(id));
-        if (!img.isNull() && img.format() != QImage::Format_ARGB32_Premultiplied)
-            img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        it = cache().emplace(id, std::move(img)).first;
+        QImage img =
+            load_image_for_ratio(resource_path(id, false), resource_path(id, true), key.second);
+        it = cache().emplace(key, std::move(img)).first;
     }
     return it->second;
 }

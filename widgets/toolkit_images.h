@@ -11,7 +11,14 @@ void register_toolkit_resources_in(const QString& folder);
 
 // The image ":/ag/<id>.png" (":/picmain/<id>.png" for the message box icons and the bullets),
 // loaded once; a null image when it is missing. Drawing code draws nothing for a null image.
+// When surfaces are drawn at a ratio above 1, the image drawn at twice the size, "<id>@2x.png"
+// with a device pixel ratio of 2, stands in for it where it is there; its logical pixels are the
+// plain image's, so the pieces copied from it are the same.
 const QImage& toolkit_image(int id);
+
+// An image from its plain file, or when `doubled` from its double-size file (device pixel ratio
+// 2) if that is there and exactly twice the plain image; a null image without the plain file.
+QImage load_image_for_ratio(const QString& plain_path, const QString& doubled_path, bool doubled);
 
 // Image identifiers used by the toolkit.
 namespace image_id {

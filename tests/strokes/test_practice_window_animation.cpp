@@ -3,6 +3,8 @@
 // pause or at its normal end, and by closing the window.
 #include "test_practice_window_fixture.h"
 
+#include "ratio_support.h"
+
 #include <QEvent>
 #include <QTimer>
 
@@ -133,6 +135,43 @@ TEST_F(PracticeWindowStrokeAnimation, LeavingTheProgramClosesTheWindowAndStopsTh
     EXPECT_TRUE(window.isNull() || !window->animation().running());
     EXPECT_FALSE(holding.load()) << "the worker has left its pause";
     EXPECT_TRUE(main_window->isEnabled());
+}
+
+// On a screen with twice the pixels the worker draws into the box's finer picture: at its end the
+// picture is the plain one's, in the same places, with edges finer than the plain one's; showing
+// the strokes afterwards draws the full picture at that ratio.
+TEST_F(PracticeWindowStrokeAnimation, AtRatioTwoTheWorkerDrawsTheFinerPicture) {
+    const int kanji = kanji_with_corner();
+    auto animated = [&](int ratio) {
+        ScopedSurfaceRatio at(ratio);
+        open({kanji});
+        start_animation();
+        EXPECT_TRUE(wait_until(
+            [&] { return !animation->running() && !w()->animation_button()->behaviour().held; },
+            10000));
+        return box_picture();
+    };
+    const Surface plain = animated(1);
+    WritingEx_Close();
+    ScopedSurfaceRatio at(2);
+    const Surface doubled = animated(2);
+    EXPECT_EQ(doubled.ratio(), 2);
+    ASSERT_EQ(doubled.image().size(), plain.image().size() * 2);
+    const QImage one_image = device_pixels(plain.image()),
+                 two_image = device_pixels(doubled.image());
+    const InkCount one = count_ink(one_image, one_image.rect(), 255);
+    const InkCount two = count_ink(two_image, two_image.rect(), 255);
+    EXPECT_NEAR(double(two.ink) / one.ink, 4.0, 0.8);
+    EXPECT_LT(two.edge_share(), 0.75 * one.edge_share());
+    EXPECT_GT(steep_steps(two_image, two_image.rect(), 128),
+              1.5 * steep_steps(one_image, one_image.rect(), 128));
+    EXPECT_GT(mixed_blocks(two_image, 2), 1000);
+    const QRect box1 = ink_box(one_image), box2 = ink_box(two_image);
+    EXPECT_NEAR(box2.left(), 2 * box1.left(), 3);
+    EXPECT_NEAR(box2.bottom(), 2 * box1.bottom(), 4);
+
+    press(w()->show_button());
+    EXPECT_EQ(differing_pixels(box_picture().image(), drawn(&DrawShownStrokes).image(), 14), 0);
 }
 
 } // namespace

@@ -125,10 +125,10 @@ class PracticeWindowTest : public ExerciseTest {
     HookClock clock;
 };
 // Pixels that differ between two pictures of a box, leaving out the four 7 x 7 corners of its
-// sunken frame (their pieces blend over what the box showed before).
-inline int differing_pixels(const QImage& a, const QImage& b) {
+// sunken frame (their pieces blend over what the box showed before); `c` device pixels each.
+inline int differing_pixels(const QImage& a, const QImage& b, int c = 7) {
     if (a.size() != b.size()) return -1;
-    const int w = a.width(), h = a.height(), c = 7;
+    const int w = a.width(), h = a.height();
     int n = 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {

@@ -1,5 +1,7 @@
 #include "brush.h"
 
+#include "paint_util.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -79,8 +81,10 @@ const std::vector<BrushStroke>& emblem_strokes() {
 
 void paint_brush_strokes(QImage& image, const std::vector<BrushStroke>& strokes, QRectF box,
                          QColor ink) {
-    const QSize big(int(std::ceil(box.width())) * kOversample,
-                    int(std::ceil(box.height())) * kOversample);
+    const int device = scale_of(image); // device pixels per pixel of the box
+    const QSize small_size(int(std::ceil(box.width())) * device,
+                           int(std::ceil(box.height())) * device);
+    const QSize big = small_size * kOversample;
     QImage layer(big, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
@@ -88,12 +92,12 @@ void paint_brush_strokes(QImage& image, const std::vector<BrushStroke>& strokes,
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(Qt::NoPen);
         p.setBrush(ink);
-        const double scale = box.width() * kOversample / 100.0;
+        const double scale = box.width() * device * kOversample / 100.0;
         for (const BrushStroke& s : strokes)
             stamp_stroke(p, s, scale);
     }
-    const QImage small = layer.scaled(int(std::ceil(box.width())), int(std::ceil(box.height())),
-                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage small = layer.scaled(small_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    small.setDevicePixelRatio(device);
     QPainter out(&image);
     out.drawImage(box.topLeft(), small);
 }

@@ -26,10 +26,10 @@ QRgb bar_pixel(bool active, int row) {
 
 // An opaque piece of the bar showing its rows from `first_row` on.
 QImage bar_cell(int w, int h, int first_row, bool active) {
-    QImage cell(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage cell = transparent(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            cell.setPixel(x, y, bar_pixel(active, first_row + y));
+            set_plain_pixel(cell, x, y, bar_pixel(active, first_row + y));
     return cell;
 }
 

@@ -48,9 +48,9 @@ void paint_column(QImage& image, int c, bool active) {
     paint_corner(image, c, 42, true, true, active);
     // The horizontal edge has the frame line in its middle row, the vertical edge in its middle
     // column.
-    image.setPixel(c, kEdgeRow + 1, frame_line(active));
-    image.setPixel(c + 4, kEdgeRow, frame_line(active));
-    image.setPixel(c + 4, kEdgeRow + 1, frame_line(active));
+    set_plain_pixel(image, c, kEdgeRow + 1, frame_line(active));
+    set_plain_pixel(image, c + 4, kEdgeRow, frame_line(active));
+    set_plain_pixel(image, c + 4, kEdgeRow + 1, frame_line(active));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "bmp_file.h"
 #include "cursor_hotspots.h"
+#include "paint_util.h"
 #include "sound_cues.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@ namespace art {
 namespace {
 
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
+// The plain images and their double-size variants for screens with twice as many pixels.
+constexpr int kScales[] = {1, 2};
 
 bool fail(const QString& path) {
     std::fprintf(stderr, "artwork: cannot write %s\n", qPrintable(path));
@@ -36,16 +39,28 @@ bool save_png(const QImage& image, const QString& path) {
     return image.save(path, "PNG") || fail(path);
 }
 
-bool write_libraries(const QDir& dir) {
-    std::map<QString, QString> qrc; // library -> its <file> lines
+// The name of an image's file at a scale: "<stem>.png", or "<stem>@2x.png" for the double size.
+QString scaled_name(const QString& stem, int scale, const char* extension) {
+    return scale == 1 ? stem + extension : QString("%1@%2x%3").arg(stem).arg(scale).arg(extension);
+}
+
+bool write_libraries_at(const QDir& dir, int scale, std::map<QString, QString>& qrc) {
+    const ArtScale drawn_at(scale);
     for (const LibraryImage& li : library_images()) {
-        const QString name = QString::number(li.id) + ".png";
+        const QString name = scaled_name(QString::number(li.id), scale, ".png");
         // With their alpha: the pieces are transparent round their shapes.
         const QImage image = li.image.convertToFormat(QImage::Format_ARGB32);
         if (!dir.mkpath(li.library) || !save_png(image, dir.filePath(li.library + "/" + name)))
             return false;
         qrc[li.library] += QString("    <file alias=\"%1\">%2/%1</file>\n").arg(name, li.library);
     }
+    return true;
+}
+
+bool write_libraries(const QDir& dir) {
+    std::map<QString, QString> qrc; // library -> its <file> lines
+    for (int scale : kScales)
+        if (!write_libraries_at(dir, scale, qrc)) return false;
     for (const auto& [library, files] : qrc) {
         const QString text = "<RCC>\n  <qresource prefix=\"/" + library + "\">\n" + files +
                              "  </qresource>\n</RCC>\n";
@@ -73,9 +88,17 @@ bool write_cursors(const QDir& res) {
     return write_bytes(res.filePath("cursors/hotspots.txt"), spots.toUtf8());
 }
 
+bool write_splash(const QDir& res) {
+    for (int scale : kScales) {
+        const ArtScale drawn_at(scale);
+        const QString name = scaled_name("splash", scale, ".bmp");
+        if (!write_bytes(res.filePath(name), bytes_of(bmp24_file(splash_picture())))) return false;
+    }
+    return true;
+}
+
 bool write_pictures(const QDir& res) {
-    if (!write_bytes(res.filePath("splash.bmp"), bytes_of(bmp24_file(splash_picture()))))
-        return false;
+    if (!write_splash(res)) return false;
     if (!save_png(app_icon(256), res.filePath("brushwise.png"))) return false;
     for (int size : kIconSizes)
         if (!save_png(app_icon(size), res.filePath(QString("brushwise_%1.png").arg(size))))

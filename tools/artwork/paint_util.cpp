@@ -23,16 +23,49 @@ QRgb tint_over_white(QRgb seen) {
     return qRgba(channel(qRed(seen)), channel(qGreen(seen)), channel(qBlue(seen)), alpha);
 }
 
+namespace {
+int current_scale = 1;
+
+QImage scaled_image(int w, int h) {
+    QImage image(w * current_scale, h * current_scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(current_scale);
+    return image;
+}
+} // namespace
+
+int art_scale() {
+    return current_scale;
+}
+
+ArtScale::ArtScale(int scale) : previous_(current_scale) {
+    current_scale = std::max(1, scale);
+}
+
+ArtScale::~ArtScale() {
+    current_scale = previous_;
+}
+
 QImage filled(int w, int h, QRgb colour) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image = scaled_image(w, h);
     image.fill(QColor::fromRgba(colour));
     return image;
 }
 
 QImage transparent(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image = scaled_image(w, h);
     image.fill(Qt::transparent);
     return image;
+}
+
+int scale_of(const QImage& image) {
+    return std::max(1, int(std::lround(image.devicePixelRatio())));
+}
+
+void set_plain_pixel(QImage& image, int x, int y, QRgb colour) {
+    const int s = scale_of(image);
+    for (int dy = 0; dy < s; ++dy)
+        for (int dx = 0; dx < s; ++dx)
+            image.setPixel(x * s + dx, y * s + dy, colour);
 }
 
 void begin_smooth(QPainter& p, QImage& image) {
@@ -53,7 +86,7 @@ void vertical_gradient(QImage& image, QRect rect, QRgb top, QRgb bottom) {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const QRgb c = mix(top, bottom, double(y - rect.top()) / rows);
         for (int x = rect.left(); x <= rect.right(); ++x)
-            image.setPixel(x, y, c);
+            set_plain_pixel(image, x, y, c);
     }
 }
 

@@ -14,10 +14,30 @@ QRgb mix(QRgb a, QRgb b, double t);
 // tint that darkens whatever background it lands on as `seen` darkens white.
 QRgb tint_over_white(QRgb seen);
 
-// An opaque image filled with one colour.
+// The scale the artwork is drawn at: 1 for the plain images, 2 for their double-size variants
+// ("<name>@2x"), which screens with twice as many pixels show. Every painter draws in the plain
+// image's coordinates; the images below are `scale` times larger, with that device pixel ratio.
+int art_scale();
+// Draws at `scale` while it lives.
+class ArtScale {
+  public:
+    explicit ArtScale(int scale);
+    ~ArtScale();
+    ArtScale(const ArtScale&) = delete;
+    ArtScale& operator=(const ArtScale&) = delete;
+
+  private:
+    int previous_;
+};
+
+// An opaque image filled with one colour, w x h at art_scale().
 QImage filled(int w, int h, QRgb colour);
-// A transparent image.
+// A transparent image, w x h at art_scale().
 QImage transparent(int w, int h);
+// The device pixel ratio of an image as a whole number.
+int scale_of(const QImage& image);
+// Sets every device pixel of the pixel (x, y) of an image's plain coordinates.
+void set_plain_pixel(QImage& image, int x, int y, QRgb colour);
 
 // A painter with antialiasing on, for shapes; straight one-pixel lines are drawn on pixel
 // centres (x + 0.5) so that they stay crisp.

@@ -19,7 +19,7 @@ void paint_paper(QImage& image) {
     for (int y = 0; y < kHeight; ++y) {
         const QRgb row = y % 2 == 0 ? kSplashLine : kWhite;
         for (int x = 0; x < kWidth; ++x)
-            image.setPixel(x, y, row);
+            set_plain_pixel(image, x, y, row);
     }
     QPainter p;
     begin_smooth(p, image);
@@ -52,12 +52,19 @@ void paint_name(QImage& image) {
 }
 
 // The window border of the program: a dark outer line and a white one inside it.
+void paint_frame(QPainter& p, QRect r, QRgb colour) {
+    const QColor c = QColor::fromRgb(colour);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
+}
+
+// Filled as one-pixel rectangles, which stay whole pixels at every scale.
 void paint_border(QImage& image) {
     QPainter p(&image);
-    p.setPen(QColor::fromRgb(kBorderDark));
-    p.drawRect(0, 0, kWidth - 1, kHeight - 1);
-    p.setPen(QColor::fromRgb(kWhite));
-    p.drawRect(1, 1, kWidth - 3, kHeight - 3);
+    paint_frame(p, QRect(0, 0, kWidth, kHeight), kBorderDark);
+    paint_frame(p, QRect(1, 1, kWidth - 2, kHeight - 2), kWhite);
 }
 
 } // namespace

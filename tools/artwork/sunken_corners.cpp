@@ -47,30 +47,37 @@ std::optional<double> sample_grey(double u, double v, double radius, const int (
     return vertical[line] + (horizontal[line] - vertical[line]) * along;
 }
 
-void paint_corner(QImage& image, const Corner& c, double radius) {
+// One device pixel (col, row) of the corner at `scale` device pixels per pixel: the average of
+// its samples, or nothing when none lies inside the box.
+std::optional<QRgb> corner_pixel(const Corner& c, double radius, int scale, int col, int row) {
     const int top[2] = {kSunkenOuter.top, kSunkenInner.top};
     const int bottom[2] = {kSunkenOuter.bottom, kSunkenInner.bottom};
     const int left[2] = {kSunkenOuter.left, kSunkenInner.left};
     const int right[2] = {kSunkenOuter.right, kSunkenInner.right};
-    for (int row = 0; row < c.h; ++row) {
-        for (int col = 0; col < c.w; ++col) {
-            double sum = 0;
-            int inside = 0;
-            for (int sy = 0; sy < kSamples; ++sy) {
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    const double x = col + (sx + 0.5) / kSamples, y = row + (sy + 0.5) / kSamples;
-                    const double u = c.right ? c.w - x : x, v = c.bottom ? c.h - y : y;
-                    const std::optional<double> g =
-                        sample_grey(u, v, radius, c.bottom ? bottom : top, c.right ? right : left);
-                    if (g) sum += *g, ++inside;
-                }
-            }
-            if (inside == 0) continue;
-            const int level = int(std::lround(sum / inside));
-            const int alpha = int(std::lround(255.0 * inside / (kSamples * kSamples)));
-            image.setPixel(c.x + col, row, qPremultiply(qRgba(level, level, level, alpha)));
+    double sum = 0;
+    int inside = 0;
+    for (int sy = 0; sy < kSamples; ++sy) {
+        for (int sx = 0; sx < kSamples; ++sx) {
+            const double x = (col + (sx + 0.5) / kSamples) / scale;
+            const double y = (row + (sy + 0.5) / kSamples) / scale;
+            const double u = c.right ? c.w - x : x, v = c.bottom ? c.h - y : y;
+            const std::optional<double> g =
+                sample_grey(u, v, radius, c.bottom ? bottom : top, c.right ? right : left);
+            if (g) sum += *g, ++inside;
         }
     }
+    if (inside == 0) return std::nullopt;
+    const int level = int(std::lround(sum / inside));
+    const int alpha = int(std::lround(255.0 * inside / (kSamples * kSamples)));
+    return qPremultiply(qRgba(level, level, level, alpha));
+}
+
+void paint_corner(QImage& image, const Corner& c, double radius) {
+    const int scale = scale_of(image);
+    for (int row = 0; row < c.h * scale; ++row)
+        for (int col = 0; col < c.w * scale; ++col)
+            if (const std::optional<QRgb> p = corner_pixel(c, radius, scale, col, row))
+                image.setPixel(c.x * scale + col, row, *p);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // snapshots OUTDIR [SECTION]: renders the gallery of every control, offscreen, to PNG files.
 #include "fonts.h"
 #include "gallery.h"
+#include "surface.h"
 #include "toolkit_images.h"
 
 #include <QApplication>
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "usage: snapshots OUTDIR [SECTION]\n";
         return 2;
     }
+    // QT_SCALE_FACTOR=2 renders every picture at twice the size, as on such a screen.
+    set_surface_ratio(surface_ratio_for(app.devicePixelRatio()));
     register_toolkit_resources_in(find_run_folder());
     init_face_table();
     // The galleries work in folders of their own: the output folder is fixed before they move.
