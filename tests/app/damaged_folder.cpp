@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -237,13 +239,13 @@ void PrintTo(const FolderDamage& damage, std::ostream* out) {
     *out << damage.name;
 }
 
-const std::vector<FolderDamage>& folder_damages() {
+std::vector<FolderDamage> folder_damages(bool kanji_data_lost) {
     static const std::vector<FolderDamage> damages = {
-        {"KanjiDataMissing", remove_kanji_data},
-        {"KanjiDataCutInItsIndex", cut_kanji_data_in_its_index},
-        {"KanjiDataCutInItsRecords", cut_kanji_data_in_its_records},
-        {"KanjiDataGarbage", replace_kanji_data_with_garbage},
-        {"KanjiRecordsGarbage", scribble_over_kanji_records},
+        {"KanjiDataMissing", remove_kanji_data, true},
+        {"KanjiDataCutInItsIndex", cut_kanji_data_in_its_index, true},
+        {"KanjiDataCutInItsRecords", cut_kanji_data_in_its_records, true},
+        {"KanjiDataGarbage", replace_kanji_data_with_garbage, true},
+        {"KanjiRecordsGarbage", scribble_over_kanji_records, true},
         {"StrokePointsFarAway", throw_stroke_points_far},
         {"ExamplesMissing", remove_examples},
         {"ExamplesGarbage", replace_examples_with_garbage},
@@ -263,5 +265,8 @@ const std::vector<FolderDamage>& folder_damages() {
         {"EveryUserFileGarbage", garble_every_user_file},
         {"EveryUserWordAtItsLimits", push_every_user_word_to_its_limits},
     };
-    return damages;
+    std::vector<FolderDamage> chosen;
+    std::copy_if(damages.begin(), damages.end(), std::back_inserter(chosen),
+                 [&](const FolderDamage& d) { return d.kanji_data_lost == kanji_data_lost; });
+    return chosen;
 }

@@ -13,13 +13,16 @@
 struct FolderDamage {
     const char* name; // a test name: letters and digits only
     void (*apply)(const QString& folder);
+    // The kanji data can no longer be read whole: the program says so and ends at once.
+    bool kanji_data_lost = false;
 };
 
 // Test names show the damage by its name.
 void PrintTo(const FolderDamage& damage, std::ostream* out);
 
-// Every damage case, each applied alone to a fresh folder.
-const std::vector<FolderDamage>& folder_damages();
+// The damage cases, each applied alone to a fresh folder: those that leave the kanji data whole
+// (the program runs), or those that do not.
+std::vector<FolderDamage> folder_damages(bool kanji_data_lost);
 
 // The user files as a user who has studied a while has them: a Learning List of ten kanji, a few
 // completed, some exercises passed, window offsets and check boxes remembered.

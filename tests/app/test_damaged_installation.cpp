@@ -125,6 +125,18 @@ class DamagedInstallationTest : public ScreenTest,
         return expected.contains(text) || text.startsWith(QStringLiteral("The selected kanji '"));
     }
 
+    // The user files' contents ("-" for a file that does not exist).
+    static QStringList user_files() {
+        QStringList contents;
+        for (const char* name :
+             {"data/llist.dat", "data/clist.dat", "data/scores.dat", "brushwise.opt"}) {
+            QFile f(QString::fromLatin1(name));
+            contents << (f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll().toHex())
+                                                     : QStringLiteral("-"));
+        }
+        return contents;
+    }
+
     MainWindow* start() {
         const std::optional<int> ended = App_Start();
         EXPECT_FALSE(ended.has_value()) << "the program went on to its main window";
@@ -370,7 +382,23 @@ TEST_P(DamagedInstallationTest, StartsOpensAndClosesEveryScreenAndLeavesWholeFil
         EXPECT_TRUE(list[i] >= 1 && list[i] <= 1945) << list[i];
 }
 
-INSTANTIATE_TEST_SUITE_P(Damage, DamagedInstallationTest, ::testing::ValuesIn(folder_damages()),
-                         [](const auto& info) { return std::string(info.param.name); });
+using KanjiDataLostTest = DamagedInstallationTest;
+
+TEST_P(KanjiDataLostTest, WithoutWholeKanjiDataItSaysSoAndEndsHavingWrittenNothing) {
+    const QStringList before = user_files();
+    const std::optional<int> ended = App_Start();
+    ASSERT_TRUE(ended.has_value());
+    EXPECT_EQ(*ended, 1);
+    EXPECT_EQ(messages, QStringList{QString::fromLatin1(kMessageKanjiDataDamaged)});
+    EXPECT_EQ(MainWindow::instance(), nullptr);
+    EXPECT_EQ(user_files(), before) << "no user file was created or changed";
+}
+
+auto damage_name = [](const auto& info) { return std::string(info.param.name); };
+
+INSTANTIATE_TEST_SUITE_P(Damage, DamagedInstallationTest,
+                         ::testing::ValuesIn(folder_damages(false)), damage_name);
+INSTANTIATE_TEST_SUITE_P(Damage, KanjiDataLostTest, ::testing::ValuesIn(folder_damages(true)),
+                         damage_name);
 
 } // namespace

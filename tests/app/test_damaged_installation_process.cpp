@@ -51,8 +51,27 @@ TEST_P(DamagedInstallationProcessTest, StartsAndEndsInOrderOnASignal) {
     EXPECT_EQ(list.size(), size_t(list[0]) + 1) << "the Learning List file is whole";
 }
 
+using KanjiDataLostProcessTest = DamagedInstallationProcessTest;
+
+TEST_P(KanjiDataLostProcessTest, WithoutWholeKanjiDataItSaysSoAndWritesNothing) {
+    const QStringList before = folder_state(folder);
+    QProcess* p = launch(environment());
+    QByteArray err;
+    ASSERT_TRUE(wait_for_trace(p, err, "show_message_box: The kanji data (data/kanji.dat)"))
+        << err.toStdString();
+    ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
+    ASSERT_TRUE(p->waitForFinished(10000));
+    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p->exitCode(), 128 + SIGTERM);
+    EXPECT_FALSE(err.contains("message loop"));
+    EXPECT_EQ(folder_state(folder), before) << "nothing read into being, nothing written";
+}
+
+auto damage_name = [](const auto& info) { return std::string(info.param.name); };
+
 INSTANTIATE_TEST_SUITE_P(Damage, DamagedInstallationProcessTest,
-                         ::testing::ValuesIn(folder_damages()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::ValuesIn(folder_damages(false)), damage_name);
+INSTANTIATE_TEST_SUITE_P(Damage, KanjiDataLostProcessTest,
+                         ::testing::ValuesIn(folder_damages(true)), damage_name);
 
 } // namespace
