@@ -89,10 +89,18 @@ void connect_session_ends(QApplication& app) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [] { App_SaveBeforeQuit(); });
 }
 
+// Window systems place windows within 16-bit coordinates: a saved position beyond them (a damaged
+// options file) cannot be where the user left the window.
+bool on_any_possible_screen(QPoint p) {
+    constexpr int kLimit = 32767;
+    return p.x() >= -kLimit && p.x() + MainWindow::kWidth <= kLimit && p.y() >= -kLimit &&
+           p.y() + MainWindow::kHeight <= kLimit;
+}
+
 } // namespace
 
 QPoint main_window_position(bool saved, QPoint saved_position, const QRect& work_area) {
-    if (saved) return saved_position;
+    if (saved && on_any_possible_screen(saved_position)) return saved_position;
     const int right = work_area.x() + work_area.width();
     const int bottom = work_area.y() + work_area.height();
     return {(right - MainWindow::kWidth) / 2, (bottom - MainWindow::kHeight) / 2};

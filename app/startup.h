@@ -19,5 +19,6 @@ int App_Run(QApplication& app);
 std::optional<int> App_Start();
 
 // Where the main window opens: the saved position once the window has been created before
-// (option slot 0 set), else centred in the work area (its right and bottom edges halved).
+// (option slot 0 set) unless it lies beyond 16-bit window coordinates, else centred in the work
+// area (its right and bottom edges halved).
 QPoint main_window_position(bool saved, QPoint saved_position, const QRect& work_area);
