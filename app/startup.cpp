@@ -4,6 +4,7 @@
 #include "exercises.h"
 #include "exit_signals.h"
 #include "japanese_font.h"
+#include "kanji_data.h"
 #include "learning_list.h"
 #include "main_window.h"
 #include "options.h"
@@ -24,6 +25,10 @@
 #include <QSessionManager>
 #include <QThread>
 #include <csignal>
+
+const char* const kMessageKanjiDataDamaged =
+    "The kanji data (data/kanji.dat) is missing or damaged.\n"
+    "Brushwise cannot run without it. Please install Brushwise again.";
 
 namespace {
 
@@ -84,10 +89,18 @@ void connect_session_ends(QApplication& app) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [] { App_SaveBeforeQuit(); });
 }
 
+// Window systems place windows within 16-bit coordinates: a saved position beyond them (a damaged
+// options file) cannot be where the user left the window.
+bool on_any_possible_screen(QPoint p) {
+    constexpr int kLimit = 32767;
+    return p.x() >= -kLimit && p.x() + MainWindow::kWidth <= kLimit && p.y() >= -kLimit &&
+           p.y() + MainWindow::kHeight <= kLimit;
+}
+
 } // namespace
 
 QPoint main_window_position(bool saved, QPoint saved_position, const QRect& work_area) {
-    if (saved) return saved_position;
+    if (saved && on_any_possible_screen(saved_position)) return saved_position;
     const int right = work_area.x() + work_area.width();
     const int bottom = work_area.y() + work_area.height();
     return {(right - MainWindow::kWidth) / 2, (bottom - MainWindow::kHeight) / 2};
@@ -98,6 +111,12 @@ std::optional<int> App_Start() {
     Options_Load();
     // The control images come first: the main window's caption bar is drawn as it is created.
     register_toolkit_resources();
+    // Without whole kanji data every kanji would read as empty, and the refill would graduate
+    // kanji on readings it cannot see: say so and end before any file is written.
+    if (!KanjiData_Whole()) {
+        show_message_box(nullptr, QString::fromLatin1(kMessageKanjiDataDamaged), MessageOk, -1);
+        return 1;
+    }
     const QPoint position = main_window_position(
         get_option_slot(OptMainWindowSaved) != 0,
         QPoint(get_option_slot(OptMainWindowX), get_option_slot(OptMainWindowX + 1)), work_area());

@@ -5,6 +5,7 @@
 #include "kanji_record.h"
 #include "study_lists.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -44,7 +45,8 @@ void CompletedList_Load() {
         write_file_atomically(kCompletedFile, completed_file_bytes(0, kAvailable + 1));
         data = read_file_prefix(kCompletedFile, 8);
     }
-    completedCount = data ? bytes::u32_at(*data, 4).value_or(0) : 0;
+    // A damaged file may claim any count; more kanji than there are cannot have been completed.
+    completedCount = std::min(data ? bytes::u32_at(*data, 4).value_or(0) : 0, kAvailable);
 }
 
 bool CompletedList_Save() {
@@ -63,11 +65,9 @@ int32_t CompletedList_KanjiAt(int index) {
 }
 
 void CompletedList_AddCompleted(int delta) {
-    // The count never wraps below zero, whatever a damaged file said before.
-    if (delta < 0 && completedCount < static_cast<uint32_t>(-delta))
-        completedCount = 0;
-    else
-        completedCount += static_cast<uint32_t>(delta);
+    // The count stays within 0..N, whatever a damaged file said before.
+    const int64_t count = int64_t(completedCount) + delta;
+    completedCount = static_cast<uint32_t>(std::clamp<int64_t>(count, 0, kAvailable));
     CompletedList_Save();
     if (listView) listView->refreshStatus();
 }

@@ -71,8 +71,8 @@ void set_empty_block() {
 }
 
 // Checks that the strokes fill the block exactly and records where each stroke starts.
-bool index_strokes(const std::vector<int32_t>& words) {
-    strokeStarts.clear();
+bool index_strokes(const std::vector<int32_t>& words, std::vector<size_t>& starts) {
+    starts.clear();
     const int32_t count = words[1];
     if (count < 0) return false;
     size_t at = 2;
@@ -80,22 +80,50 @@ bool index_strokes(const std::vector<int32_t>& words) {
         if (at >= words.size()) return false;
         const int32_t points = words[at];
         if (points < 0 || static_cast<uint64_t>(points) * 3 > words.size() - at - 1) return false;
-        strokeStarts.push_back(at);
+        starts.push_back(at);
         at += 1 + 3 * static_cast<size_t>(points);
     }
     return at == words.size();
 }
 
-bool load_block(int64_t blockOffset) {
+// Reads and checks the stroke block at the offset into `words` and `starts`.
+bool read_block(int64_t blockOffset, std::vector<int32_t>& words, std::vector<size_t>& starts) {
     uint32_t byteLength = 0;
     if (!read_at(blockOffset, &byteLength, 4)) return false;
     if (byteLength < 8 || byteLength > kStrokeBlockMaxBytes || byteLength % 4 != 0) return false;
     if (blockOffset + byteLength > kanjiFile.size) return false;
-    std::vector<int32_t> words(byteLength / 4);
+    words.resize(byteLength / 4);
     if (!read_at(blockOffset, words.data(), byteLength)) return false;
-    if (!index_strokes(words)) return false;
+    return index_strokes(words, starts);
+}
+
+bool load_block(int64_t blockOffset) {
+    std::vector<int32_t> words;
+    std::vector<size_t> starts;
+    if (!read_block(blockOffset, words, starts)) return false;
     strokeWords = std::move(words);
+    strokeStarts = std::move(starts);
     return true;
+}
+
+template <size_t Capacity> bool fits(const CountedText<Capacity>& text) {
+    return text.count < Capacity; // a text never fills its slot
+}
+
+// The record as the data build writes it: a character, texts within their slots, at most 48
+// examples.
+bool record_sound(const KanjiRecord& r) {
+    return r.Kanji != 0 && fits(r.Meaning) && fits(r.OnPronun) && fits(r.OnRomaji) &&
+           fits(r.KunPronun) && fits(r.KunRomaji) && r.ExampleCount >= 0 &&
+           r.ExampleCount <= kMaxExamplesPerKanji;
+}
+
+bool kanji_sound(int kanji, std::vector<int32_t>& words, std::vector<size_t>& starts) {
+    const auto offset = record_offset(kanji);
+    if (!offset || *offset < 4 * int64_t(kKanjiTotal + 1)) return false;
+    KanjiRecord record{};
+    if (!read_at(*offset, &record, sizeof record) || !record_sound(record)) return false;
+    return read_block(*offset + kRecordBytes, words, starts);
 }
 
 const int32_t* point_words(int stroke, int point) {
@@ -107,6 +135,15 @@ const int32_t* point_words(int stroke, int point) {
 }
 
 } // namespace
+
+bool KanjiData_Whole() {
+    if (open_kanji_file() < 0) return false;
+    std::vector<int32_t> words;
+    std::vector<size_t> starts;
+    for (int kanji = 1; kanji <= kKanjiTotal; ++kanji)
+        if (!kanji_sound(kanji, words, starts)) return false;
+    return true;
+}
 
 const KanjiRecord* KanjiData_LoadRecord(int kanji) {
     if (kanji < 0) return nullptr;

@@ -24,6 +24,12 @@ std::pair<int32_t, int32_t> KanjiData_StrokePoint(int stroke, int point);
 // The Corner word of a point; 0 out of range.
 int32_t KanjiData_StrokeCorner(int stroke, int point);
 
+// True when the file holds every kanji whole: an index word for each of the 1945 that points
+// behind the index at a record with its character, texts that fit their slots and at most 48
+// examples, followed by a well-formed stroke block. Reads the whole file; the shared buffers
+// are left as they were.
+bool KanjiData_Whole();
+
 // Closes the file and forgets that it was opened, so that the next read opens it again
 // (used when the working folder changes, e.g. between tests).
 void KanjiData_Close();

@@ -8,6 +8,7 @@
 #include "palette.h"
 #include "sound_cue.h"
 #include "toolkit_images.h"
+#include "trace.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -178,6 +179,8 @@ int show_message_box(QWidget* owner, const QString& text, int kind, int memory_s
         std::make_unique<MessageBoxWindow>(owner, text, kind, message_box_layout(text, kind));
     current_box() = box.get();
     box->move(centred_on(owner, box->size()));
+    // The first line tells a trace reader which question waits for an answer.
+    trace("show_message_box: %s\n", text.section(QLatin1Char('\n'), 0, 0).toUtf8().constData());
     box->show();
     box->activateWindow();
     // The first button has the focus as soon as the box is active.

@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <climits>
 #include <csignal>
 
 namespace {
@@ -72,6 +73,13 @@ TEST(MainWindowPosition, CentredInTheWorkAreaUntilAPositionIsSaved) {
     EXPECT_EQ(main_window_position(true, QPoint(-5000, 7), QRect(0, 0, 1280, 1024)),
               QPoint(-5000, 7))
         << "a saved position is taken as it is";
+    // Positions no window system can give, from a damaged options file, are not taken.
+    for (QPoint beyond : {QPoint(INT_MAX, 10), QPoint(10, INT_MIN), QPoint(32767 - 671, 0),
+                          QPoint(-32768, 0), QPoint(0, 32767 - 478)})
+        EXPECT_EQ(main_window_position(true, beyond, QRect(0, 0, 1280, 1024)), QPoint(304, 272))
+            << beyond.x() << ", " << beyond.y();
+    EXPECT_EQ(main_window_position(true, QPoint(32767 - 672, -32767), QRect(0, 0, 1280, 1024)),
+              QPoint(32767 - 672, -32767));
 }
 
 TEST(JapaneseFace, ChosenByTheUsersLanguageAndFoundUnderEitherName) {

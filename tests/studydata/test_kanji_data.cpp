@@ -125,6 +125,74 @@ TEST_F(KanjiDataTest, DamagedStrokeBlocksLoadEmpty) {
     EXPECT_EQ(KanjiData_StrokePoint(0, 1), std::make_pair(7, 8));
 }
 
+// Kanji data for all 1945 kanji, as the start-up checks it before anything else.
+class WholeKanjiDataTest : public KanjiDataTest {
+  protected:
+    void SetUp() override {
+        KanjiDataTest::SetUp();
+        whole = build_kanji_file(sample_kanji(kKanjiTotal));
+    }
+    bool whole_after(const std::vector<uint8_t>& bytes) {
+        write_bytes("data/kanji.dat", bytes);
+        KanjiData_Close();
+        return KanjiData_Whole();
+    }
+    size_t record_of(int kanji) const { return word_at(whole, 4 * size_t(kanji)); }
+    std::vector<uint8_t> with_word(size_t at, int32_t value) const {
+        std::vector<uint8_t> bytes = whole;
+        std::memcpy(bytes.data() + at, &value, 4);
+        return bytes;
+    }
+    std::vector<uint8_t> with_half_word(size_t at, uint16_t value) const {
+        std::vector<uint8_t> bytes = whole;
+        std::memcpy(bytes.data() + at, &value, 2);
+        return bytes;
+    }
+
+    std::vector<uint8_t> whole;
+};
+
+TEST_F(WholeKanjiDataTest, EveryKanjiWholeIsTheOnlyWholeFile) {
+    EXPECT_FALSE(KanjiData_Whole()) << "no file";
+    ASSERT_TRUE(whole_after(whole));
+    const size_t last = record_of(kKanjiTotal), middle = record_of(1000);
+    const std::vector<std::pair<const char*, std::vector<uint8_t>>> damaged = {
+        {"cut by a byte", {whole.begin(), whole.end() - 1}},
+        {"cut in the index", {whole.begin(), whole.begin() + 4000}},
+        {"one kanji short", build_kanji_file(sample_kanji(kKanjiTotal - 1))},
+        {"a record inside the index", with_word(4 * 1000, 8)},
+        {"a record beyond the end", with_word(4 * 1000, int32_t(whole.size()))},
+        {"a record without its character", with_half_word(middle, 0)},
+        {"a meaning that fills its slot", with_half_word(middle + 2, 119)},
+        {"an ON reading that fills its slot", with_half_word(middle + 242, 99)},
+        {"an ON romaji count of garbage", with_half_word(middle + 442, 0xFFFF)},
+        {"a KUN reading that fills its slot", with_half_word(middle + 642, 99)},
+        {"a KUN romaji that fills its slot", with_half_word(last + 842, 99)},
+        {"49 examples", with_word(middle + 1044, 49)},
+        {"a negative example count", with_word(middle + 1044, -1)},
+        {"a stroke block longer than it is", with_word(last + 1244, 4000)},
+        {"a stroke with more points than the block", with_word(middle + 1244 + 8, 1000)},
+    };
+    for (const auto& [what, bytes] : damaged)
+        EXPECT_FALSE(whole_after(bytes)) << what;
+    // The largest sound values pass: the cases above fail for their own reason.
+    std::vector<uint8_t> full = with_half_word(middle + 2, 118);
+    std::memcpy(full.data() + middle + 1044, "\x30\0\0\0", 4); // 48 examples
+    EXPECT_TRUE(whole_after(full));
+}
+
+TEST_F(WholeKanjiDataTest, TheCheckLeavesTheSharedBuffersAlone) {
+    write_bytes("data/kanji.dat", whole);
+    const char16_t kanji = KanjiData_LoadRecord(7)->Kanji;
+    KanjiData_LoadStrokes(7);
+    const int32_t strokes = KanjiData_StrokeCount();
+    const auto start = KanjiData_StrokeStart(strokes - 1);
+    ASSERT_TRUE(KanjiData_Whole());
+    EXPECT_EQ(KanjiData_CurrentRecord()->Kanji, kanji);
+    EXPECT_EQ(KanjiData_StrokeCount(), strokes);
+    EXPECT_EQ(KanjiData_StrokeStart(strokes - 1), start);
+}
+
 TEST_F(KanjiDataTest, GarbageFilesNeverCrash) {
     std::vector<uint8_t> garbage(5000);
     uint32_t x = 12345;

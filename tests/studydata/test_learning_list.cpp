@@ -103,12 +103,17 @@ TEST_F(LearningListTest, CompletedListFilesOfBothKindsLoadAlike) {
 
 TEST_F(LearningListTest, DamagedCompletedListsGiveTheCountTheyHoldAndTheIdentityMap) {
     // The stored N and map words are never trusted: a scrambled map still studies kanji in
-    // number order; the completed count is what the file holds, 0 when it holds none.
+    // number order; the completed count is what the file holds, 0 when it holds none, and never
+    // more than the 1945 kanji there are.
     const std::vector<std::pair<std::vector<uint8_t>, uint32_t>> cases = {
         {words({-1, 3}), 3},
         {words({5000000, 4, 9, 9, 9}), 4},
         {words({1945, 6, 0, 1945, 1944, 3}), 6},
         {{7}, 0},
+        {words({1945, 1945}), 1945},
+        {words({1945, 1946}), 1945},
+        {words({1945, INT32_MIN}), 1945},
+        {words({1945, -1}), 1945},
     };
     for (const auto& [file, count] : cases) {
         write_bytes("data/clist.dat", file);
@@ -117,6 +122,12 @@ TEST_F(LearningListTest, DamagedCompletedListsGiveTheCountTheyHoldAndTheIdentity
         EXPECT_EQ(CompletedList_KanjiAt(1), 1);
         EXPECT_EQ(CompletedList_KanjiAt(2), 2);
     }
+    CompletedList_AddCompleted(+1);
+    EXPECT_EQ(CompletedList_CompletedCount(), 1945u)
+        << "the count never passes the kanji there are";
+    EXPECT_EQ(word_at(read_bytes("data/clist.dat"), 4), 1945u);
+    write_bytes("data/clist.dat", words({1945, 0}));
+    CompletedList_Load();
     CompletedList_AddCompleted(-1);
     EXPECT_EQ(CompletedList_CompletedCount(), 0u) << "the count never wraps below zero";
     EXPECT_EQ(word_at(read_bytes("data/clist.dat"), 4), 0u);

@@ -45,6 +45,17 @@ TEST(PlaceWindow, AWindowWiderThanTheWorkAreaEndsFourInsideItsRightEdge) {
     EXPECT_EQ(p.x() + 1100, 1024 - 4) << "the right clamp comes last";
 }
 
+TEST(PlaceWindow, OffsetsAtTheEndsOfTheirRangeStillLandInsideTheWorkArea) {
+    // A damaged options file may hold any offset; the sum with the reference must not wrap.
+    const QRect ref(100, 80, 672, 499);
+    EXPECT_EQ(place_window(INT_MAX, INT_MAX, 300, 250, ref, kWorkArea),
+              QPoint(1024 - 300 - 4, 740 - 250 - 4));
+    EXPECT_EQ(place_window(INT_MIN + 1, INT_MIN, 300, 250, ref, kWorkArea), QPoint(4, 4));
+    EXPECT_EQ(place_window(INT_MAX, INT_MIN, 300, 250, QRect(INT_MAX - 10, 0, 5, 5), QRect()),
+              QPoint(INT_MAX, INT_MIN))
+        << "without a work area, the nearest position";
+}
+
 TEST(RememberWindowOffset, StoresLeftAndTopRelativeToTheReference) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -1,0 +1,331 @@
+// A long session on the real main window with the real data: 2000 answers, right and wrong, in
+// all five exercises opened from their buttons and in the full sequence, each given where the
+// user gives it (a row of the choices, a cell of the grid, the stroke starts), with the
+// auto-progress countdown cut short. Resident memory stays flat after a warm-up, and afterwards
+// the score table, the completed count and the Learning List are what the answers earned: a
+// model of the scoring and the refill follows every answer and every close.
+#include "button.h"
+#include "choice_exercise.h"
+#include "choice_panel.h"
+#include "choice_rows.h"
+#include "exercise_framework.h"
+#include "exercise_kinds.h"
+#include "grid_exercise.h"
+#include "grid_panel.h"
+#include "kanji_data.h"
+#include "learning_list.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "options.h"
+#include "scores.h"
+#include "screen_fixture.h"
+#include "stroke_box.h"
+#include "stroke_order_ex.h"
+#include "stroke_order_ex_rules.h"
+#include "stroke_screens.h"
+#include "test_helpers.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <malloc.h>
+#include <random>
+#include <unistd.h>
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// Under the sanitizers every answer costs many times more, and memory says nothing.
+constexpr int kAnswers = kSanitized ? 400 : 2000;
+constexpr int kWarmUpAnswers = kSanitized ? 100 : 200;
+constexpr double kAllowedGrowthMb = 5.0;
+
+// Measured between exercises, with the closed windows deleted and what the allocator holds free
+// given back: the figure is the memory the program keeps.
+double resident_mb() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    malloc_trim(0);
+    long pages = 0, resident = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// What the answers should have left in the study data, kept beside the program.
+class StudyModel {
+  public:
+    explicit StudyModel(std::vector<int> list) : list_(std::move(list)) {}
+
+    void right_first_time(int kanji, ExerciseKind kind) {
+        slots_[size_t(kanji)][size_t(kind_info(kind).score_slot)] = 1;
+    }
+    void wrong(int kanji) { slots_[size_t(kanji)].fill(0); }
+
+    // The refill: complete kanji leave the list, from the last, and the lowest-numbered kanji
+    // neither complete, nor marked completed, nor on the list take their places.
+    void refill() {
+        int removed = 0;
+        for (int p = int(list_.size()) - 1; p >= 0; --p) {
+            const int kanji = list_[size_t(p)];
+            if (!complete(kanji)) continue;
+            ++completed_;
+            slots_[size_t(kanji)][CompletedFlag] = 1;
+            list_.erase(list_.begin() + p);
+            ++removed;
+        }
+        for (int kanji = 1, added = 0; kanji <= kKanjiTotal && added < removed; ++kanji) {
+            if (complete(kanji)) {
+                slots_[size_t(kanji)][CompletedFlag] = 1;
+            } else if (slots_[size_t(kanji)][CompletedFlag] != 1 &&
+                       std::find(list_.begin(), list_.end(), kanji) == list_.end()) {
+                list_.push_back(kanji);
+                ++added;
+            }
+        }
+    }
+
+    const std::array<uint32_t, kScoreSlots>& slots_of(int kanji) const {
+        return slots_[size_t(kanji)];
+    }
+    const std::vector<int>& list() const { return list_; }
+    int completed() const { return completed_; }
+
+  private:
+    bool complete(int kanji) const {
+        const auto& s = slots_[size_t(kanji)];
+        const KanjiRecord* r = KanjiData_LoadRecord(kanji);
+        return s[KanjiMeaningMC] && s[StrokeOrderExercise] && s[KanjiGridSearch] &&
+               (s[OnPronunciationMC] || !r->hasOn()) && (s[KunPronunciationMC] || !r->hasKun());
+    }
+
+    std::array<std::array<uint32_t, kScoreSlots>, kKanjiTotal + 1> slots_{};
+    std::vector<int> list_;
+    int completed_ = 0;
+};
+
+struct Tally {
+    int answers = 0;
+    int right = 0;
+    int wrong = 0;
+    std::array<int, 5> by_kind{};
+    int exercises_run = 0;
+    int sequences = 0;
+};
+
+class LongSessionTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        Exercises_SetStrokeOrderOpener(StrokeOrderEx_Open);
+        set_auto_progress_delay(1);
+        open_study_data();
+        // Auto-progress on in every exercise, the way a user who keeps going has it.
+        for (int kind = 0; kind < 5; ++kind)
+            set_option_slot(kind_info(ExerciseKind(kind)).auto_progress_slot, 1);
+        main = new MainWindow;
+        main->build();
+        main->show();
+    }
+    void TearDown() override {
+        Exercises_Abandon();
+        Exercises_SetStrokeOrderOpener({});
+        set_auto_progress_delay(0);
+        ScreenTest::TearDown();
+    }
+
+    static std::vector<int> learning_list() {
+        std::vector<int> list;
+        for (int p = 0; p < LearningList_Count(); ++p)
+            list.push_back(LearningList_At(p));
+        return list;
+    }
+
+    static void click_at(QWidget* w, QPoint at) { QTest::mouseClick(w, Qt::LeftButton, {}, at); }
+
+    // Gives one answer to the open question, right or wrong, as the window takes it.
+    void answer(ExerciseWindow* w, bool right) {
+        if (auto* c = dynamic_cast<ChoiceExerciseWindow*>(w)) {
+            const int correct = c->question().correctPosition;
+            const int row = right ? correct : (correct + 1 + int(rng() % 4)) % kChoiceRows;
+            click_at(c->panel(), QPoint(100, kChoiceRowHeight * row + 16));
+        } else if (auto* g = dynamic_cast<GridExerciseWindow*>(w)) {
+            const GridQuestion& q = g->question();
+            const int column = right ? q.target_column : (q.target_column + 1) % kGridColumns;
+            click_at(g->grid(), QPoint(40 * column + 20, 40 * q.target_row + 20));
+        } else if (auto* s = dynamic_cast<StrokeOrderExWindow*>(w)) {
+            answer_strokes(s, right);
+        }
+    }
+    // Right: every start in order. Wrong: a click away from the next start.
+    static void answer_strokes(StrokeOrderExWindow* s, bool right) {
+        const StrokeStarts& starts = s->starts();
+        if (!right) {
+            const StrokeStart& next = starts.start(s->found());
+            const int x = next.x < kExerciseBoxSize / 2 ? kExerciseBoxSize - 5 : 5;
+            return click_at(s->display(), QPoint(x, next.y));
+        }
+        for (int i = s->found(); i < starts.stroke_count(); ++i)
+            click_at(s->display(), QPoint(starts.start(i).x, starts.start(i).y));
+    }
+
+    // A question: one answer, and after a wrong one sometimes the right one too. The model
+    // follows what each answer should do.
+    void work_question(ExerciseWindow* w) {
+        const int kanji = w->session().currentKanji;
+        const ExerciseKind kind = w->kind();
+        const bool right = rng() % 5 != 0; // four in five right
+        answer(w, right);
+        count(kind, right);
+        if (right) {
+            model->right_first_time(kanji, kind);
+        } else {
+            model->wrong(kanji);
+            if (rng() % 2 == 0) {
+                answer(w, true); // scores nothing: the first attempt was wrong
+                count(kind, true);
+            }
+        }
+    }
+    void count(ExerciseKind kind, bool right) {
+        ++tally.answers;
+        ++tally.by_kind[size_t(kind)];
+        ++(right ? tally.right : tally.wrong);
+    }
+
+    // Runs events until the countdown moved the exercise on (it lasts a millisecond here).
+    static bool countdown_ran_out(ExerciseWindow* w, int next_index) {
+        QElapsedTimer t;
+        t.start();
+        while (w->session().currentIndex != next_index) {
+            if (t.elapsed() > 3000) return false;
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        return true;
+    }
+
+    // Every question of the open exercise, moving on by the countdown or by Next, then Exit.
+    void run_exercise(ExerciseWindow* w) {
+        ++tally.exercises_run;
+        const int questions = w->session().kanjiCount();
+        for (int q = 0; q < questions; ++q) {
+            ASSERT_EQ(w->session().currentIndex, q);
+            work_question(w);
+            if (q + 1 == questions) break;
+            if (w->auto_progress_pending())
+                ASSERT_TRUE(countdown_ran_out(w, q + 1));
+            else
+                click_at(w->next_button(), QPoint(6, 6));
+        }
+        click_at(w->exit_button(), QPoint(6, 6));
+        // The message loop deletes a closed window once the click's handling returns to it;
+        // here no loop runs beneath the test's clicks.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void press(const char* caption) {
+        Button* b = main->button(QString::fromLatin1(caption));
+        ASSERT_NE(b, nullptr) << caption;
+        click_at(b, QPoint(8, 8));
+    }
+
+    void one_exercise(const char* caption) {
+        press(caption);
+        ExerciseWindow* w = open_exercise();
+        if (!w) return; // no kanji of the list has that reading: the program said so
+        run_exercise(w);
+        ASSERT_EQ(open_exercise(), nullptr);
+        model->refill();
+    }
+
+    void full_sequence() {
+        ++tally.sequences;
+        press("Do Exercises to Complete List");
+        while (ExerciseWindow* w = open_exercise())
+            run_exercise(w);
+        model->refill();
+    }
+
+    void compare_with_model() {
+        EXPECT_EQ(learning_list(), model->list());
+        EXPECT_EQ(int(CompletedList_CompletedCount()), model->completed());
+        const std::vector<int32_t> file = read_words(QStringLiteral("data/scores.dat"));
+        ASSERT_GE(file.size(), size_t(kScoreSlots * kKanjiTotal));
+        int differing = 0;
+        for (int kanji = 1; kanji <= kKanjiTotal; ++kanji)
+            for (int slot = 0; slot < kScoreSlots; ++slot) {
+                const size_t at = size_t(kScoreSlots * kanji + slot);
+                const uint32_t stored = at < file.size() ? uint32_t(file[at]) : 0;
+                if (stored != model->slots_of(kanji)[size_t(slot)] && ++differing <= 5)
+                    ADD_FAILURE() << "kanji " << kanji << " slot " << slot << ": " << stored
+                                  << " stored, " << model->slots_of(kanji)[size_t(slot)]
+                                  << " earned";
+            }
+        EXPECT_EQ(differing, 0);
+    }
+
+    MainWindow* main = nullptr;
+    std::mt19937 rng{2024};
+    std::unique_ptr<StudyModel> model;
+    Tally tally;
+    int warm_answers = 0;
+    double warm_memory = 0;
+};
+
+constexpr const char* kExerciseButtons[] = {
+    "Kanji Meaning Multichoice", "ON Pronunciation Multichoice", "KUN Pronunciation Multichoice",
+    "Stroke Order Exercise",     "Kanji GridSearch Exercise",
+};
+
+TEST_F(LongSessionTest, TwoThousandAnswersKeepMemoryFlatAndScoresAsEarned) {
+    model = std::make_unique<StudyModel>(learning_list());
+    answer_message_boxes({}); // none is expected: the list never runs dry
+    QElapsedTimer clock;
+    clock.start();
+    for (int round = 0; tally.answers < kAnswers; ++round) {
+        if (round % 6 == 5)
+            full_sequence();
+        else
+            one_exercise(kExerciseButtons[round % 6]);
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(main->at_rest()) << "round " << round;
+        if (round % 25 == 0) compare_with_model();
+        if (warm_answers == 0 && tally.answers >= kWarmUpAnswers) {
+            warm_answers = tally.answers;
+            warm_memory = resident_mb();
+        }
+    }
+    const double end_memory = resident_mb();
+    compare_with_model();
+
+    std::printf("long session: %d answers (%d right, %d wrong; meaning %d, ON %d, KUN %d, "
+                "stroke order %d, grid %d) in %d exercises, %d full sequences, %lld ms; "
+                "%d kanji completed\n",
+                tally.answers, tally.right, tally.wrong, tally.by_kind[0], tally.by_kind[1],
+                tally.by_kind[2], tally.by_kind[3], tally.by_kind[4], tally.exercises_run,
+                tally.sequences, static_cast<long long>(clock.elapsed()), model->completed());
+    std::printf("long session: resident memory %.1f MB after %d answers, %.1f MB after %d\n",
+                warm_memory, warm_answers, end_memory, tally.answers);
+    for (int kind = 0; kind < 5; ++kind)
+        EXPECT_GT(tally.by_kind[size_t(kind)], kAnswers / 10) << "exercise " << kind;
+    EXPECT_GT(model->completed(), 0) << "some kanji graduated and were replaced";
+    EXPECT_TRUE(message_texts.empty());
+    if (kSanitized) GTEST_SKIP() << "memory under the sanitizers says nothing";
+    EXPECT_LE(end_memory - warm_memory, kAllowedGrowthMb);
+}
+
+} // namespace
