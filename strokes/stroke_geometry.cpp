@@ -105,8 +105,10 @@ int barb_coordinate(ArrowFlavour flavour, int tip, double component) {
 ArrowGeometry arrow_geometry(ArrowFlavour flavour, int x0, int y0, int x1, int y1) {
     const int tail = flavour == ArrowFlavour::Practice ? 10 : 8;
     int ax = int(kShaftLength), ay = 0, bx = tail, by = 0;
-    if (std::abs(y1 - y0) >= 5) {
-        const double m = double(x1 - x0) / double(y1 - y0);
+    // Differences in 64 bits: points straight from a damaged file may lie far apart.
+    const int64_t dx = int64_t(x1) - x0, dy = int64_t(y1) - y0;
+    if (std::abs(dy) >= 5) {
+        const double m = double(dx) / double(dy);
         ay = int(std::sqrt(kShaftLength * kShaftLength / (1 + m * m)));
         by = int(std::sqrt(double(tail * tail) / (1 + m * m)));
         if (y0 > y1) {

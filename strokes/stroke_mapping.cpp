@@ -1,5 +1,7 @@
 #include "stroke_mapping.h"
 
+#include <algorithm>
+
 namespace {
 
 // The practice box scales by 100/121, written as the negated double that its drawing uses.
@@ -22,6 +24,9 @@ double exercise_factor() {
 } // namespace
 
 int map_design(StrokeScreen screen, int c) {
+    // Real points lie within 0..309; a damaged file may hold any 32-bit value, which must not
+    // overflow the arithmetic of the drawings, the arrows and the checker.
+    c = std::clamp(c, -kDesignLimit, kDesignLimit);
     switch (screen) {
     case StrokeScreen::Practice:
         return kPracticeOffset - int(c * kPracticeFactor);

@@ -11,8 +11,10 @@
 
 enum class StrokeScreen { Practice, Review, Exercise };
 
-// The box coordinate of design coordinate c (both axes alike).
+// The box coordinate of design coordinate c (both axes alike); c is first held within
+// -kDesignLimit..kDesignLimit.
 int map_design(StrokeScreen screen, int c);
+constexpr int kDesignLimit = 4096;
 
 // Edge of each screen's box, in pixels.
 constexpr int kPracticeBoxSize = 260;

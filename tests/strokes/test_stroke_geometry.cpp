@@ -2,6 +2,8 @@
 #include "stroke_geometry.h"
 #include "stroke_test_support.h"
 
+#include <climits>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 TEST(StrokeMapping, EachScreenMapsDesignCoordinatesWithItsOwnFactorAndTruncation) {
@@ -15,6 +17,22 @@ TEST(StrokeMapping, EachScreenMapsDesignCoordinatesWithItsOwnFactorAndTruncation
     EXPECT_EQ(map_design(StrokeScreen::Exercise, 0), 0);
     EXPECT_EQ(map_design(StrokeScreen::Exercise, 2), 1);
     EXPECT_EQ(map_design(StrokeScreen::Exercise, 255), 214);
+}
+
+// A damaged file may put a point anywhere in the 32-bit range: the box coordinates stay within
+// a few thousand pixels, and an arrow between the two extremes still points the right way.
+TEST(StrokeMapping, PointsFromADamagedFileStayNearTheBox) {
+    for (StrokeScreen screen :
+         {StrokeScreen::Practice, StrokeScreen::Review, StrokeScreen::Exercise})
+        for (int c : {INT_MIN, -5000, 5000, INT_MAX}) {
+            const int mapped = map_design(screen, c);
+            EXPECT_LE(std::abs(mapped), 5000) << c;
+            EXPECT_EQ(mapped, map_design(screen, c < 0 ? -kDesignLimit : kDesignLimit));
+        }
+    const ArrowGeometry g =
+        arrow_geometry(ArrowFlavour::Practice, 0, INT_MIN + 10, 0, INT_MAX - 10);
+    EXPECT_EQ(g.tip.x, 0);
+    EXPECT_EQ(g.tip.y, INT_MIN + 10 + 25) << "down the whole range";
 }
 
 TEST(NumberMarker, TwoDigitNumbersMoveLeftByTheFlavoursShift) {
