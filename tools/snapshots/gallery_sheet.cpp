@@ -59,8 +59,10 @@ void settle(int ms) {
 }
 
 void send_mouse(QWidget* w, QEvent::Type type, QPoint pos) {
-    // Hover timers ask where the cursor is: put it there.
-    if (type == QEvent::MouseMove) QCursor::setPos(w->mapToGlobal(pos));
+    // Hover timers ask where the cursor is: put it there. (Not on a scaled screen: there the
+    // offscreen platform answers a moved cursor with a move of its own to a wrong place.)
+    if (type == QEvent::MouseMove && w->devicePixelRatioF() == 1.0)
+        QCursor::setPos(w->mapToGlobal(pos));
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
     QMouseEvent event(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, held,
