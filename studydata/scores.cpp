@@ -61,6 +61,7 @@ namespace {
 
 // Fills `n` bytes from the file at `offset`; what lies beyond the end of the file is zeroed.
 void read_at(int64_t offset, void* data, size_t n) {
+    if (n == 0) return; // an empty buffer may have no address at all
     auto* bytes = static_cast<uint8_t*>(data);
     size_t got = 0;
     while (scoresFd >= 0 && got < n) {
