@@ -23,11 +23,6 @@
 
 namespace {
 
-QString run_folder() {
-    const QString env = qEnvironmentVariable("BRUSHWISE_RUN_DIR");
-    return env.isEmpty() ? QStringLiteral(BRUSHWISE_DEFAULT_RUN_DIR) : env;
-}
-
 // A throwaway working folder with the real kanji data and fresh user files, a plain main window
 // for the exercises to open over, and no sounds.
 class ExerciseStage {

@@ -20,11 +20,6 @@
 
 namespace {
 
-QString run_folder() {
-    const QString env = qEnvironmentVariable("BRUSHWISE_RUN_DIR");
-    return env.isEmpty() ? QStringLiteral(BRUSHWISE_DEFAULT_RUN_DIR) : env;
-}
-
 // A fresh working folder laid out like the installation, with the real kanji data and no user
 // files; the previous working folder comes back when it goes.
 class WorkingFolder {

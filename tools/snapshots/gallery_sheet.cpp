@@ -58,6 +58,11 @@ void settle(int ms) {
     } while (t.elapsed() < ms);
 }
 
+QString run_folder() {
+    const QString env = qEnvironmentVariable("BRUSHWISE_RUN_DIR");
+    return env.isEmpty() ? QStringLiteral(BRUSHWISE_DEFAULT_RUN_DIR) : env;
+}
+
 void send_mouse(QWidget* w, QEvent::Type type, QPoint pos) {
     // Hover timers ask where the cursor is: put it there. (Not on a scaled screen: there the
     // offscreen platform answers a moved cursor with a move of its own to a wrong place.)

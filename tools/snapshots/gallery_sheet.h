@@ -27,3 +27,5 @@ class GallerySheet {
 void settle(int ms = 20);
 // Sends a mouse event of `type` at `pos` to `w` (no buttons held for a move).
 void send_mouse(QWidget* w, QEvent::Type type, QPoint pos);
+// The installation folder the galleries link their data from: BRUSHWISE_RUN_DIR, else the build's.
+QString run_folder();

@@ -26,11 +26,6 @@
 
 namespace {
 
-QString run_folder() {
-    const QString env = qEnvironmentVariable("BRUSHWISE_RUN_DIR");
-    return env.isEmpty() ? QStringLiteral(BRUSHWISE_DEFAULT_RUN_DIR) : env;
-}
-
 // A throwaway working folder with the real kanji data, the cursors and fresh user files, a
 // plain main window at the screen's corner, and no sounds.
 class StrokeScreenStage {
