@@ -12,49 +12,20 @@ set -euo pipefail
 
 run_dir=$(cd "${1:?usage: shell_x11.sh RUN_DIR [OUT_DIR]}" && pwd)
 out_dir=${2:-}
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
+e2e_name=shell_x11
+source "$(dirname "$0")/x11_lib.sh"
 xev_pid=""
 cover_pid=""
+e2e_extra_pids() { echo "$cover_pid $xev_pid"; }
 
-cleanup() {
-  for pid in $app_pid $cover_pid $xev_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "shell_x11: FAIL: $*" >&2; exit 1; }
-now_ms() { date +%s%3N; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
-# Polls a command until it prints something (or $2 ms pass); prints what it printed.
-poll_for() {
-  local deadline=$(( $(now_ms) + $2 )) got=""
-  while [ "$(now_ms)" -lt "$deadline" ]; do
-    got=$(eval "$1")
-    [ -n "$got" ] && { echo "$got"; return 0; }
-  done
-  return 1
-}
+fail() { die "$@"; }
+all_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
 word() { od -An -t d4 -j $(( 4 * $2 )) -N 4 "$1" | tr -d ' '; }
 size() { stat -c %s "$1"; }
 
-# The installation folder without any user file.
-mkdir -p "$work/data" "$work/runtime"
-chmod 700 "$work/runtime"
-for f in data/kanji.dat data/examples.dat res dlls help brushwise; do
-  ln -s "$run_dir/$f" "$work/$f"
-done
-
-# An X server of our own on a free display.
-display_file="$work/display"
-Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-poll_for "cat '$display_file' 2>/dev/null" 10000 >/dev/null || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$display_file")"
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-unset WAYLAND_DISPLAY
+make_folder 1 # without any user file
+start_x
+export XDG_RUNTIME_DIR="$work/runtime"
 
 # Start. The X server's own map and unmap notices, stamped as they arrive, time the splash.
 events="$work/events"
@@ -64,7 +35,7 @@ xev_pid=$!
 # Listening once a property change on the root window comes through.
 poll_for "xprop -root -f _BRUSHWISE_E2E 8s -set _BRUSHWISE_E2E ready; grep -m1 PropertyNotify '$events'" \
   5000 >/dev/null || fail "xev does not listen"
-cd "$work"
+cd "$folder"
 ./brushwise 2>"$work/stderr" &
 app_pid=$!
 splash=$(poll_for "visible '^SplashWindow\$'" 10000) || fail "no splash: $(cat "$work/stderr")"
@@ -82,7 +53,7 @@ unmapped=$(notice_time UnmapNotify)
 splash_ms=$(( (unmapped - mapped) / 1000 ))
 echo "shell_x11: splash $splash_hex mapped for $splash_ms ms"
 [ "$splash_ms" -ge 2000 ] || fail "the splash was up for only $splash_ms ms"
-[ "$(echo "$id" | wc -l)" -eq 1 ] || fail "more than one main window"
+[ "$(all_visible '^Brushwise$' | wc -l)" -eq 1 ] || fail "more than one main window"
 eval "$(xdotool getwindowgeometry --shell "$id")"
 echo "shell_x11: main window $id at $X,$Y size ${WIDTH}x${HEIGHT}"
 [ "$WIDTH" -eq 672 ] && [ "$HEIGHT" -eq 479 ] || fail "main window is ${WIDTH}x${HEIGHT}"
@@ -103,8 +74,6 @@ if [ -n "$out_dir" ]; then
   import -window root -crop "672x479+$win_x+$win_y" "$out_dir/main_window_x11.png"
 fi
 
-# Moves the pointer there, then clicks (the move first, so that hover effects settle).
-click() { xdotool mousemove "$1" "$2"; sleep 0.03; xdotool mousemove "$1" "$(($2 + 1))" click 1; }
 # open_and_exit TITLE OPEN_X OPEN_Y EXIT_X EXIT_Y: a click at OPEN (main window coordinates)
 # opens the window TITLE; a click on its "Exit" (its own coordinates) closes it again.
 open_and_exit() {
@@ -136,7 +105,7 @@ before=$(ls -l --time-style=+%s.%N data brushwise.opt)
 second=0
 timeout 10 ./brushwise 2>>"$work/stderr" || second=$?
 [ "$second" -eq 0 ] || fail "second start ended with $second"
-[ "$(visible '^Brushwise$' | wc -l)" -eq 1 ] || fail "not exactly one main window after the second start"
+[ "$(all_visible '^Brushwise$' | wc -l)" -eq 1 ] || fail "not exactly one main window after the second start"
 [ "$(pgrep -c -x brushwise -P $$ || true)" -eq 1 ] || fail "not exactly one program running"
 poll_for "on_top '$id' '$cover'" 5000 >/dev/null || fail "the first window was not brought to the front"
 kill "$cover_pid" 2>/dev/null || true
@@ -144,15 +113,8 @@ kill "$cover_pid" 2>/dev/null || true
 echo "shell_x11: second start ended with 0, one window left"
 
 # Exit.
-xdotool mousemove $((win_x + 615)) $((win_y + 460)) click 1
-deadline=$(( $(now_ms) + 10000 ))
-while kill -0 "$app_pid" 2>/dev/null; do
-  [ "$(now_ms)" -lt "$deadline" ] || fail "Exit did not end the program"
-done
-code=0
-wait "$app_pid" || code=$?
-app_pid=""
-[ "$code" -eq 0 ] || fail "Exit ended with code $code"
+main_x=$win_x main_y=$win_y
+quit_program
 
 # The files as the program keeps them.
 [ "$(size brushwise.opt)" -eq 424 ] || fail "brushwise.opt is $(size brushwise.opt) bytes"

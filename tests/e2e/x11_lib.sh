@@ -12,8 +12,10 @@ xvfb_pid=""
 app_pid=""
 failures=0
 
+# A script with processes of its own redefines this to name them.
+e2e_extra_pids() { :; }
 e2e_cleanup() {
-  for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  for pid in $app_pid $(e2e_extra_pids) $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   [ -n "${E2E_KEEP:-}" ] && echo "kept $work" || rm -rf "$work"
 }
@@ -141,6 +143,13 @@ poll_colour() {
 }
 # The main window's active look: its Exit button's caption is navy (greyed while inactive).
 main_active_pixels() { colour_count $((main_x + 604)) $((main_y + 451)) 52 18 navy; }
+# Succeeds once the main window shows the look $1 (active or inactive), within 6 s: its repaint
+# follows the other window's opening or closing a little later.
+main_looks() {
+  local test='[ "$n" = 0 ]'
+  [ "$1" = active ] && test='[ "$n" -gt 0 ]'
+  poll_for "n=\$(main_active_pixels); $test && echo \$n" 6000 >/dev/null
+}
 
 slot() { od -v -A n -t u4 -j $((80 * $1 + 4 * $2)) -N 4 "$folder/data/scores.dat" | tr -d ' '; }
 all_slots_zero() { [ -z "$(od -v -A n -t u4 -j $((80 * $1)) -N 80 "$folder/data/scores.dat" | tr -d ' 0\n')" ]; }
