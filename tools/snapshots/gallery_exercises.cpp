@@ -6,6 +6,7 @@
 #include "exercise_framework.h"
 #include "gallery.h"
 #include "gallery_sheet.h"
+#include "gallery_stage.h"
 #include "grid_exercise.h"
 #include "grid_panel.h"
 #include "kanji_data.h"
@@ -16,48 +17,19 @@
 #include "shell.h"
 #include "sound_cue.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 
 namespace {
 
-// A throwaway working folder with the real kanji data and fresh user files, a plain main window
-// for the exercises to open over, and no sounds.
-class ExerciseStage {
+// The stage with the countdown held on screen.
+class ExerciseStage : public GalleryStage {
   public:
-    explicit ExerciseStage(Gallery& g) : previous_(QDir::currentPath()) {
-        QDir(dir_.path()).mkpath(QStringLiteral("data"));
-        QFile::link(run_folder() + QStringLiteral("/data/kanji.dat"),
-                    dir_.filePath(QStringLiteral("data/kanji.dat")));
-        QDir::setCurrent(dir_.path());
-        KanjiData_Close();
-        Options_Load();
-        CompletedList_Load();
-        Scores_Open();
-        LearningList_Load();
-        SoundCue_SetPlayer([](const std::string&) {});
-        main_ = g.host(672, 479);
-        main_->move(0, 0);
-        Shell_Install(main_, {});
-        set_auto_progress_delay(3600 * 1000); // the countdown stays on screen
-    }
+    explicit ExerciseStage(Gallery& g) : GalleryStage(g) { set_auto_progress_delay(3600 * 1000); }
     ~ExerciseStage() {
         Exercises_Abandon();
         settle();
-        Shell_Install(nullptr, {});
-        Scores_Close();
-        KanjiData_Close();
         set_auto_progress_delay(0);
-        SoundCue_SetPlayer({});
-        QDir::setCurrent(previous_);
     }
-
-  private:
-    QString previous_;
-    QTemporaryDir dir_;
-    QWidget* main_ = nullptr;
 };
 
 void open(ExerciseKind kind, std::vector<int> list, int seed) {

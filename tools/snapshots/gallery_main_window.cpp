@@ -3,6 +3,7 @@
 #include "exercises.h"
 #include "gallery.h"
 #include "gallery_sheet.h"
+#include "gallery_stage.h"
 #include "kanji_data.h"
 #include "kanji_list.h"
 #include "learning_list.h"
@@ -13,38 +14,9 @@
 #include "splash.h"
 #include "toolkit.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTreeView>
 
 namespace {
-
-// A fresh working folder laid out like the installation, with the real kanji data and no user
-// files; the previous working folder comes back when it goes.
-class WorkingFolder {
-  public:
-    WorkingFolder() : previous_(QDir::currentPath()) {
-        QDir(dir_.path()).mkpath(QStringLiteral("data"));
-        const QString run = run_folder();
-        for (const char* f : {"data/kanji.dat", "data/examples.dat", "res", "dlls", "help"})
-            QFile::link(QDir(run).filePath(QString::fromLatin1(f)),
-                        QDir(dir_.path()).filePath(QString::fromLatin1(f)));
-        QDir::setCurrent(dir_.path());
-        Options_Clear();
-        LearningList_Clear();
-    }
-    ~WorkingFolder() {
-        Scores_Close();
-        KanjiData_Close();
-        Options_Clear();
-        QDir::setCurrent(previous_);
-    }
-
-  private:
-    QString previous_;
-    QTemporaryDir dir_;
-};
 
 void click_row(KanjiList* list, int row) {
     QWidget* viewport = list->view()->viewport();
@@ -54,7 +26,7 @@ void click_row(KanjiList* list, int row) {
 }
 
 void splash(Gallery& g) {
-    WorkingFolder folder;
+    GalleryStudyFolder folder;
     QWidget* owner = g.host(10, 10);
     Splash_Show(owner);
     settle();
@@ -65,7 +37,7 @@ void splash(Gallery& g) {
 }
 
 void main_window(Gallery& g) {
-    WorkingFolder folder;
+    GalleryStudyFolder folder;
     SetExcludeCompleted(true);
     auto* w = new MainWindow;
     w->build();
@@ -95,7 +67,7 @@ int first_kanji(bool (*test)(const KanjiRecord&)) {
 // The summary of words without a KUN or an ON reading (crossed cells), passed partly, and of no
 // word at all.
 void summaries(Gallery& g) {
-    WorkingFolder folder;
+    GalleryStudyFolder folder;
     const int no_kun = first_kanji([](const KanjiRecord& r) { return r.hasOn() && !r.hasKun(); });
     const int no_on = first_kanji([](const KanjiRecord& r) { return !r.hasOn() && r.hasKun(); });
     auto* w = new MainWindow;

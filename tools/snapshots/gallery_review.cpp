@@ -4,8 +4,8 @@
 // line, the most KUN readings flowing), and the stroke animation caught mid-way.
 #include "button.h"
 #include "gallery.h"
-#include "gallery_add_word_folder.h"
 #include "gallery_sheet.h"
+#include "gallery_stage.h"
 #include "kanji_data.h"
 #include "learning_list.h"
 #include "options.h"

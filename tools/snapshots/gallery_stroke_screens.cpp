@@ -5,6 +5,7 @@
 #include "exercise_framework.h"
 #include "gallery.h"
 #include "gallery_sheet.h"
+#include "gallery_stage.h"
 #include "kanji_data.h"
 #include "learning_list.h"
 #include "options.h"
@@ -18,33 +19,15 @@
 #include "stroke_order_ex.h"
 #include "writing_ex.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <atomic>
 #include <thread>
 
 namespace {
 
-// A throwaway working folder with the real kanji data, the cursors and fresh user files, a
-// plain main window at the screen's corner, and no sounds.
-class StrokeScreenStage {
+// The stage with the stroke order exercise's opener installed.
+class StrokeScreenStage : public GalleryStage {
   public:
-    explicit StrokeScreenStage(Gallery& g) : previous_(QDir::currentPath()) {
-        QDir(dir_.path()).mkpath(QStringLiteral("data"));
-        QFile::link(run_folder() + QStringLiteral("/data/kanji.dat"),
-                    dir_.filePath(QStringLiteral("data/kanji.dat")));
-        QFile::link(run_folder() + QStringLiteral("/res"), dir_.filePath(QStringLiteral("res")));
-        QDir::setCurrent(dir_.path());
-        KanjiData_Close();
-        Options_Load();
-        CompletedList_Load();
-        Scores_Open();
-        LearningList_Load();
-        SoundCue_SetPlayer([](const std::string&) {});
-        main_ = g.host(672, 479);
-        main_->move(0, 0);
-        Shell_Install(main_, {});
+    explicit StrokeScreenStage(Gallery& g) : GalleryStage(g) {
         Exercises_SetStrokeOrderOpener(StrokeOrderEx_Open);
     }
     ~StrokeScreenStage() {
@@ -53,17 +36,7 @@ class StrokeScreenStage {
         WritingEx_SetAnimationClock(nullptr);
         Exercises_SetStrokeOrderOpener({});
         settle();
-        Shell_Install(nullptr, {});
-        Scores_Close();
-        KanjiData_Close();
-        SoundCue_SetPlayer({});
-        QDir::setCurrent(previous_);
     }
-
-  private:
-    QString previous_;
-    QTemporaryDir dir_;
-    QWidget* main_ = nullptr;
 };
 
 int kanji_number(char16_t c) {
