@@ -1,94 +1,129 @@
-// The Kanji Window: where it opens and what it remembers, replacing its contents in place, and
-// how it lays out a kanji's pronunciations, from one per line to flowing lines that stay inside
-// their box however many entries there are.
+// The Kanji and Example windows: where they open and what they remember, replacing their contents
+// in place, the Example Window opened from the review window, and how the Kanji Window lays out
+// a kanji's pronunciations, from one per line to flowing lines that stay inside their box however
+// many entries there are.
 #include "button.h"
+#include "example_window.h"
+#include "examples.h"
 #include "kanji_data.h"
 #include "kanji_window.h"
 #include "kanji_window_contents.h"
 #include "kanji_window_layout.h"
 #include "learning_list.h"
 #include "options.h"
+#include "review_examples.h"
+#include "review_window.h"
+#include "stroke_screens.h"
 #include "test_add_word_fixture.h"
 
 #include <QWindow>
-#include <gmock/gmock.h>
 
 namespace {
 
-class KanjiWindowTest : public DetailWindowTest {
+class DetailWindowsTest : public DetailWindowTest {
   protected:
-    QWidget* second_reference = nullptr;
+    QWidget* reference = nullptr;
 
     void SetUp() override {
         DetailWindowTest::SetUp();
-        second_reference = new QWidget;
-        second_reference->setGeometry(200, 120, 300, 300);
-        second_reference->show();
+        reference = new QWidget;
+        reference->setGeometry(200, 120, 300, 300);
+        reference->show();
     }
-    QPoint main_origin() const { return main_window->frameGeometry().topLeft(); }
+    // Opened over the reference the window first stands at its top-left; opened again it shows
+    // the next contents in place; closed with its button it remembers its offset, and it comes
+    // back at that offset from the reference moved elsewhere.
+    template <typename Window> void expect_placed(void (*open)(QWidget*, int), int offset_slot) {
+        open(reference, 1);
+        Window* w = Window::instance();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->pos(), reference->pos()) << "first opening: the reference's top-left";
+        const QImage first = w->contents().image();
+        w->move(reference->pos() + QPoint(150, -20));
+        open(reference, 2);
+        EXPECT_EQ(Window::instance(), w);
+        EXPECT_EQ(w->pos(), reference->pos() + QPoint(150, -20));
+        EXPECT_NE(w->contents().image(), first);
+        click(w->close_button(), QPoint(5, 5));
+        EXPECT_EQ(Window::instance(), nullptr);
+        EXPECT_EQ(get_option_slot(offset_slot), 150);
+        EXPECT_EQ(get_option_slot(offset_slot + 1), -20);
+        reference->move(60, 140);
+        open(reference, 1);
+        ASSERT_NE(Window::instance(), nullptr);
+        EXPECT_EQ(Window::instance()->pos(), QPoint(60 + 150, 140 - 20));
+    }
 };
 
-TEST_F(KanjiWindowTest, OpensAtItsReferenceFirstAndAtTheRememberedOffsetLater) {
+TEST_F(DetailWindowsTest, TheKanjiWindowOpensAtItsReferenceAndComesBackWhereItWasLeft) {
+    expect_placed<KanjiWindow>([](QWidget* r, int kanji) { KanjiWindow_Open(r, kanji, false); },
+                               OptKanjiWindowOffset);
+    // Opened again from the main window by Learning List position: its offset is now taken from
+    // the main window, to which it belongs.
     set_learning_list({5, 9});
-    KanjiWindow_Open(main_window, 1, true); // Learning List position 1: kanji 9
+    KanjiWindow_Open(main_window, 1, true);
     KanjiWindow* w = KanjiWindow::instance();
-    ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->record().Kanji, KanjiData_LoadRecord(9)->Kanji);
-    EXPECT_EQ(w->pos(), main_origin());
+    EXPECT_EQ(w->reference(), main_window);
     EXPECT_EQ(w->size(), QSize(254, 359));
-    EXPECT_EQ(w->windowTitle(), "Kanji Window");
     EXPECT_EQ(w->windowHandle()->transientParent(), main_window->windowHandle());
-
-    w->move(main_origin() + QPoint(60, 45));
+    const QPoint at = w->pos();
     KanjiWindow_Close(); // as an exercise does, through the shell
     EXPECT_EQ(KanjiWindow::instance(), nullptr);
-    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 60);
-    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset + 1), 45);
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), at.x() - main_window->x());
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset + 1), at.y() - main_window->y());
 
-    KanjiWindow_Open(main_window, 7, false); // kanji number 7
-    w = KanjiWindow::instance();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->record().Kanji, KanjiData_LoadRecord(7)->Kanji);
-    EXPECT_EQ(w->pos(), main_origin() + QPoint(60, 45));
-}
-
-TEST_F(KanjiWindowTest, TheOffsetIsTakenFromTheWindowItWasOpenedFrom) {
-    KanjiWindow_Open(second_reference, 3, false);
-    KanjiWindow* w = KanjiWindow::instance();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->pos(), second_reference->pos());
-    w->move(second_reference->pos() + QPoint(-30, 25));
-    click(w->close_button(), QPoint(5, 5));
-    EXPECT_EQ(KanjiWindow::instance(), nullptr);
-    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), -30);
-    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset + 1), 25);
-}
-
-TEST_F(KanjiWindowTest, OpeningAgainShowsTheNewKanjiInPlace) {
-    KanjiWindow_Open(main_window, 1, false);
-    KanjiWindow* w = KanjiWindow::instance();
-    ASSERT_NE(w, nullptr);
-    w->move(300, 200);
-    const QImage first = w->contents().image();
-    KanjiWindow_Open(second_reference, 2, false);
-    EXPECT_EQ(KanjiWindow::instance(), w);
-    EXPECT_EQ(w->pos(), QPoint(300, 200));
-    EXPECT_EQ(w->record().Kanji, KanjiData_LoadRecord(2)->Kanji);
-    EXPECT_NE(w->contents().image(), first);
-    EXPECT_EQ(w->reference(), second_reference);
-    KanjiWindow_Close();
-    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 300 - second_reference->x());
-}
-
-TEST_F(KanjiWindowTest, ClosingAfterItsReferenceHasGoneKeepsTheStoredOffset) {
+    // Closed after its reference has gone, it keeps the stored offset.
     set_option_slot(OptKanjiWindowOffset, 11);
-    set_option_slot(OptKanjiWindowOffset + 1, 12);
-    KanjiWindow_Open(second_reference, 3, false);
-    delete second_reference;
+    KanjiWindow_Open(reference, 3, false);
+    delete reference;
     KanjiWindow_Close();
     EXPECT_EQ(KanjiWindow::instance(), nullptr);
     EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 11);
-    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset + 1), 12);
+}
+
+TEST_F(DetailWindowsTest, TheExampleWindowOpensAtItsReferenceAndComesBackWhereItWasLeft) {
+    expect_placed<ExampleWindow>([](QWidget* r, int id) { ExampleWindow_Open(r, id); },
+                                 OptExampleWindowOffset);
+    ExampleWindow* w = ExampleWindow::instance();
+    EXPECT_EQ(w->size(), QSize(300, 143));
+    EXPECT_EQ(w->windowHandle()->transientParent(), reference->windowHandle());
+    // An example that cannot be read shows an empty box.
+    ExampleWindow_Open(reference, 1000000); // far beyond the end of the file
+    Surface empty(kExampleContentsWidth, kExampleContentsHeight);
+    draw_example_contents(empty, ExampleRecord{});
+    EXPECT_EQ(w->contents().image(), empty.image());
+}
+
+// The review window with the real Example Window: a double click on an example opens it at its
+// remembered offset from the review window, showing that example; closing the review closes it
+// and keeps its offset from the review window.
+TEST_F(DetailWindowsTest, ADoubleClickedExampleOpensAtItsOffsetFromTheReviewWindow) {
+    main_window->setGeometry(10, 30, 200, 100); // the review fits the screen beside it
+    set_option_slot(OptExampleWindowOffset, 120);
+    set_option_slot(OptExampleWindowOffset + 1, 90);
+    set_learning_list({44});
+    Review_Open();
+    ReviewWindow* review = ReviewWindow::instance();
+    ASSERT_NE(review, nullptr);
+    const KanjiRecord record = *KanjiData_LoadRecord(44);
+    ASSERT_GE(record.exampleCount(), 2);
+
+    QTest::mouseDClick(review->examples_display(), Qt::LeftButton, {}, QPoint(80, 56 + 20));
+    ExampleWindow* example = ExampleWindow::instance();
+    ASSERT_NE(example, nullptr);
+    EXPECT_EQ(example->reference(), review);
+    EXPECT_EQ(example->pos(), review->pos() + QPoint(120, 90));
+    Surface expected(kExampleContentsWidth, kExampleContentsHeight);
+    draw_example_contents(expected, *Examples_Load(record.ExampleIds[1]));
+    EXPECT_EQ(example->contents().image(), expected.image()) << "the second example";
+
+    example->move(review->pos() + QPoint(200, 40));
+    click(review->exit_button(), QPoint(8, 8));
+    EXPECT_EQ(ReviewWindow::instance(), nullptr);
+    EXPECT_EQ(ExampleWindow::instance(), nullptr) << "closed with the review window";
+    EXPECT_EQ(get_option_slot(OptExampleWindowOffset), 200);
+    EXPECT_EQ(get_option_slot(OptExampleWindowOffset + 1), 40);
 }
 
 // Layout of the entries of one field: widths in, positions out.
