@@ -88,7 +88,7 @@ TEST_F(DetailWindowsTest, TheExampleWindowOpensAtItsReferenceAndComesBackWhereIt
     ExampleWindow* w = ExampleWindow::instance();
     EXPECT_EQ(w->size(), QSize(300, 143));
     EXPECT_EQ(w->windowHandle()->transientParent(), reference->windowHandle());
-    // An example that cannot be read shows an empty box.
+    // An example that cannot be read shows an empty box, drawn afresh over the last example.
     ExampleWindow_Open(reference, 1000000); // far beyond the end of the file
     Surface empty(kExampleContentsWidth, kExampleContentsHeight);
     draw_example_contents(empty, ExampleRecord{});
@@ -150,33 +150,19 @@ TEST(ReadingLayout, FiveOrMoreEntriesFlowSeparatedBySemicolons) {
     const ReadingLayout kun =
         layout_readings(kKunReadingBox, std::vector<int>(6, 30), std::vector<int>(6, 40));
     ASSERT_EQ(kun.entries.size(), 6u);
-    const int xs[] = {6, 90, 6, 90, 6, 90};
     for (int i = 0; i < 6; ++i) {
         const PlacedReading& e = kun.entries[size_t(i)];
-        EXPECT_EQ(e.kana_x, xs[i]) << i;
+        EXPECT_EQ(e.kana_x, i % 2 ? 90 : 6) << i;
         EXPECT_EQ(e.line, i / 2) << i;
         EXPECT_EQ(e.kana_y, 227 + 16 * (i / 2)) << i;
-        EXPECT_EQ(e.romaji_x, xs[i] + 34) << i;
+        EXPECT_EQ(e.romaji_x, e.kana_x + 34) << i;
     }
     ASSERT_EQ(kun.separators.size(), 5u) << "between entries, none after the last";
     EXPECT_EQ(kun.separators[0].x, 83);
     EXPECT_EQ(kun.separators[1].x, 167);
     EXPECT_EQ(kun.separators[1].y, 225);
     EXPECT_EQ(kun.separators[2].y, 225 + 16);
-}
-
-TEST(ReadingLayout, AnEntryWrapsWhenItWouldReachTheWrapColumn) {
-    // The second entry starts at 6 + w + 14 and would end, with the 4-pixel gap, at 2w + 24:
-    // it wraps from w = 98 (exactly 220) on.
-    const ReadingLayout reaching =
-        layout_readings(kKunReadingBox, std::vector<int>(5, 49), std::vector<int>(5, 49));
-    EXPECT_EQ(reaching.entries[1].line, 1);
-    const ReadingLayout short_of_it =
-        layout_readings(kKunReadingBox, std::vector<int>(5, 49), std::vector<int>(5, 48));
-    EXPECT_EQ(short_of_it.entries[1].line, 0);
-}
-
-TEST(ReadingLayout, FiveOnEntriesFlowLikeKunEntriesSoThatAllFiveShow) {
+    // Five ON entries flow like KUN entries, so that all five show.
     const ReadingLayout on =
         layout_readings(kOnReadingBox, std::vector<int>(5, 20), std::vector<int>(5, 30));
     ASSERT_EQ(on.entries.size(), 5u);
@@ -186,8 +172,21 @@ TEST(ReadingLayout, FiveOnEntriesFlowLikeKunEntriesSoThatAllFiveShow) {
     EXPECT_EQ(on.separators.size(), 4u);
 }
 
-TEST(ReadingLayout, MoreThanTenEntriesKeepFlowingAndNothingFallsBelowTheFourthLine) {
-    // 38 pixels an entry: five to a line.
+TEST(ReadingLayout, LinesWrapAtTheWrapColumnAndNothingFallsBelowTheFourthLine) {
+    // The second entry starts at 6 + w + 14 and would end, with the 4-pixel gap, at 2w + 24:
+    // it wraps from w = 98 (exactly 220) on.
+    const auto five = [](int kana, int romaji) {
+        return layout_readings(kKunReadingBox, std::vector<int>(5, kana),
+                               std::vector<int>(5, romaji));
+    };
+    EXPECT_EQ(five(49, 49).entries[1].line, 1);
+    EXPECT_EQ(five(49, 48).entries[1].line, 0);
+    // An entry wider than a line does not leave the line before it empty.
+    const ReadingLayout wide =
+        layout_readings(kKunReadingBox, {150, 20, 20, 20, 20}, {100, 20, 20, 20, 20});
+    EXPECT_EQ(wide.entries[0].line, 0);
+    EXPECT_EQ(wide.entries[1].line, 1);
+    // 38 pixels an entry: five to a line; more than ten keep flowing, up to the fourth line.
     const ReadingLayout twelve =
         layout_readings(kKunReadingBox, std::vector<int>(12, 12), std::vector<int>(12, 12));
     EXPECT_EQ(twelve.entries.size(), 12u);
@@ -201,14 +200,6 @@ TEST(ReadingLayout, MoreThanTenEntriesKeepFlowingAndNothingFallsBelowTheFourthLi
         EXPECT_LE(s.y, 225 + 3 * 16);
 }
 
-TEST(ReadingLayout, AnEntryWiderThanALineDoesNotLeaveTheLineBeforeItEmpty) {
-    const ReadingLayout kun =
-        layout_readings(kKunReadingBox, {150, 20, 20, 20, 20}, {100, 20, 20, 20, 20});
-    ASSERT_EQ(kun.entries.size(), 5u);
-    EXPECT_EQ(kun.entries[0].line, 0);
-    EXPECT_EQ(kun.entries[1].line, 1);
-}
-
 // The drawn contents, on records made for the purpose and on the real ones.
 class KanjiContents : public ScreenTest {
   protected:
@@ -217,26 +208,20 @@ class KanjiContents : public ScreenTest {
         draw_kanji_contents(s, record);
         return s.image();
     }
-    // The pixels of `a` and `b` that differ, outside `allowed`. The large kanji is left out
-    // too: the font engine's glyph caches antialias it a shade differently from one drawing to
-    // another, and no reading comes near it.
-    static int differences_outside(const QImage& a, const QImage& b, const QRect& allowed) {
+    static QRect inside(const QRect& box) {
+        return box.adjusted(kSunkenBorder, kSunkenBorder, -kSunkenBorder, -kSunkenBorder);
+    }
+    // The pixels of `a` and `b` that differ inside `area`, or outside it. The large kanji is
+    // left out of the outside: the font engine's glyph caches antialias it a shade differently
+    // from one drawing to another, and no reading comes near it.
+    static int differences(const QImage& a, const QImage& b, const QRect& area, bool in = true) {
         int n = 0;
         for (int y = 0; y < a.height(); ++y)
             for (int x = 0; x < a.width(); ++x)
-                n += !allowed.contains(x, y) && !inside(kKanjiBox).contains(x, y) &&
+                n += (in ? area.contains(x, y)
+                         : !area.contains(x, y) && !inside(kKanjiBox).contains(x, y)) &&
                      a.pixel(x, y) != b.pixel(x, y);
         return n;
-    }
-    static int differences_inside(const QImage& a, const QImage& b, const QRect& area) {
-        int n = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                n += a.pixel(x, y) != b.pixel(x, y);
-        return n;
-    }
-    static QRect inside(const QRect& box) {
-        return box.adjusted(kSunkenBorder, kSunkenBorder, -kSunkenBorder, -kSunkenBorder);
     }
     static KanjiRecord with_readings(const std::u16string& on, const std::u16string& on_romaji,
                                      const std::u16string& kun, const std::u16string& kun_romaji) {
@@ -255,9 +240,9 @@ TEST_F(KanjiContents, OneOnReadingAndNoKunShowOneOnLineAndAnEmptyKunBox) {
     const KanjiRecord one_on = with_readings(u"デン", u"DEN", u"", u"");
     const KanjiRecord none = with_readings(u"", u"", u"", u"");
     const QImage a = drawn(one_on), b = drawn(none);
-    EXPECT_EQ(differences_inside(a, b, inside(kKunBox)), 0) << "an empty KUN box";
-    EXPECT_GT(differences_inside(a, b, QRect(4, 128, 200, 16)), 0) << "the ON line";
-    EXPECT_EQ(differences_inside(a, b, QRect(2, 146, 222, 48)), 0) << "and no second one";
+    EXPECT_EQ(differences(a, b, inside(kKunBox)), 0) << "an empty KUN box";
+    EXPECT_GT(differences(a, b, QRect(4, 128, 200, 16)), 0) << "the ON line";
+    EXPECT_EQ(differences(a, b, QRect(2, 146, 222, 48)), 0) << "and no second one";
 }
 
 TEST_F(KanjiContents, ManyKunEntriesFlowOverTheBoxAndNeverOutsideIt) {
@@ -269,13 +254,13 @@ TEST_F(KanjiContents, ManyKunEntriesFlowOverTheBoxAndNeverOutsideIt) {
     const KanjiRecord many = with_readings(u"セイ", u"SEI", kun, romaji);
     const KanjiRecord without = with_readings(u"セイ", u"SEI", u"", u"");
     const QImage a = drawn(many), b = drawn(without);
-    EXPECT_EQ(differences_outside(a, b, inside(kKunBox)), 0);
-    EXPECT_GT(differences_inside(a, b, QRect(2, 275, 222, 14)), 0) << "the fourth line is used";
+    EXPECT_EQ(differences(a, b, inside(kKunBox), false), 0);
+    EXPECT_GT(differences(a, b, QRect(2, 275, 222, 14)), 0) << "the fourth line is used";
 
     // An entry far too wide for the box is cut at the box's side.
     const std::u16string wide(40, u'あ');
     const KanjiRecord too_wide = with_readings(u"セイ", u"SEI", wide, u"a");
-    EXPECT_EQ(differences_outside(drawn(too_wide), b, inside(kKunBox)), 0);
+    EXPECT_EQ(differences(drawn(too_wide), b, inside(kKunBox), false), 0);
 }
 
 TEST_F(KanjiContents, TheRealKanjiWithTheMostReadingsStayInsideTheirBoxes) {
@@ -295,8 +280,8 @@ TEST_F(KanjiContents, TheRealKanjiWithTheMostReadingsStayInsideTheirBoxes) {
             on.OnPronun = r.OnPronun;
             return drawn(on);
         }();
-        EXPECT_EQ(differences_outside(only_on, without, inside(kOnBox)), 0) << "kanji " << k;
-        EXPECT_EQ(differences_outside(full, only_on, inside(kKunBox)), 0) << "kanji " << k;
+        EXPECT_EQ(differences(only_on, without, inside(kOnBox), false), 0) << "kanji " << k;
+        EXPECT_EQ(differences(full, only_on, inside(kKunBox), false), 0) << "kanji " << k;
     }
     EXPECT_GT(checked, 10);
 }

@@ -93,7 +93,7 @@ class DrawKanjiTest : public DetailWindowTest {
     }
 };
 
-TEST_F(DrawKanjiTest, WaterDrawnInItsStrokeOrderIsOfferedAndClickedIsSelectedForAdding) {
+TEST_F(DrawKanjiTest, WaterDrawnInItsStrokeOrderIsOfferedClickedIsSelectedAndUndoneStrokeByStroke) {
     open_add_word();
     DrawKanjiWindow* w = open_drawing();
     ASSERT_NE(w, nullptr);
@@ -127,13 +127,8 @@ TEST_F(DrawKanjiTest, WaterDrawnInItsStrokeOrderIsOfferedAndClickedIsSelectedFor
     EXPECT_EQ(LearningList_Count(), 1);
     EXPECT_EQ(LearningList_At(0), kWater);
     EXPECT_EQ(DrawKanjiWindow::instance(), w) << "the window stays open for the next kanji";
-}
 
-TEST_F(DrawKanjiTest, UndoStrokeTakesBackTheLastStrokeAndClearEmptiesTheBox) {
-    open_add_word();
-    DrawKanjiWindow* w = open_drawing();
-    ASSERT_NE(w, nullptr);
-    const auto after = draw_water(w);
+    // Undo Stroke takes back the last stroke, Clear empties the box.
     ASSERT_NE(after[2], after[3]);
 
     click(w->undo_button(), QPoint(5, 5));
@@ -213,7 +208,7 @@ TEST_F(DrawKanjiTest, OpensBesideAddWordRemembersWhereItWasLeftAndLetsTheModelGo
     EXPECT_EQ(get_option_slot(OptDrawKanjiOffset + 1), 60);
 }
 
-TEST_F(DrawKanjiTest, WithoutTheModelTheButtonIsGreyedAndOpensNothing) {
+TEST_F(DrawKanjiTest, WithoutTheModelTheButtonIsGreyedAndADamagedModelIsReported) {
     set_handwriting_model_path(QDir(folder).filePath("missing.model").toStdString());
     open_add_word();
     EXPECT_FALSE(add_word->draw_button()->behaviour().shown_active);
@@ -222,26 +217,24 @@ TEST_F(DrawKanjiTest, WithoutTheModelTheButtonIsGreyedAndOpensNothing) {
     EXPECT_EQ(open_drawing(), nullptr);
     EXPECT_TRUE(message_texts.empty());
 
-    // Installed while Add Word is open: the next click opens the window.
-    set_handwriting_model_path({});
-    EXPECT_NE(open_drawing(), nullptr);
-    EXPECT_TRUE(add_word->draw_button()->behaviour().shown_active);
-}
-
-TEST_F(DrawKanjiTest, ADamagedModelIsReportedAndOpensNothing) {
+    // A damaged model is there: the button is not greyed, and a click says what is wrong.
     QFile damaged(QDir(folder).filePath("damaged.model"));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write("not a model at all");
     damaged.close();
     set_handwriting_model_path(damaged.fileName().toStdString());
-    open_add_word();
-    EXPECT_TRUE(add_word->draw_button()->behaviour().shown_active) << "the file is there";
     answer_message_boxes({MessageYes});
     EXPECT_EQ(open_drawing(), nullptr);
+    EXPECT_TRUE(add_word->draw_button()->behaviour().shown_active);
     ASSERT_EQ(message_texts.size(), 1u);
     EXPECT_EQ(message_texts[0], DrawKanjiWindow::model_unreadable_text());
     EXPECT_TRUE(message_texts[0].contains("damaged.model"));
     EXPECT_TRUE(message_texts[0].contains(kHandwritingModelPackage));
+
+    // Installed while Add Word is open: the next click opens the window.
+    set_handwriting_model_path({});
+    EXPECT_NE(open_drawing(), nullptr);
+    EXPECT_TRUE(add_word->draw_button()->behaviour().shown_active);
 }
 
 TEST(PencilCursors, HotSpotsAreReadAsUntrusted) {

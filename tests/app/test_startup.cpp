@@ -1,5 +1,6 @@
 // The start-up and the ways out, in the test's own process: the order of the start (options,
-// splash, font check, study data, refill), where the main window opens, and what leaving saves.
+// splash, font check, study data, refill), the splash also at twice the pixels, where the main
+// window opens, one running copy, and what leaving saves.
 #include "app_exit.h"
 #include "button.h"
 #include "caption_bar.h"
@@ -19,6 +20,8 @@
 #include "startup.h"
 #include "test_helpers.h"
 #include "toolkit_images.h"
+
+#include "ratio_support.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -254,17 +257,27 @@ TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
     }
 }
 
-TEST_F(StartupTest, WindowManagersCloseSavesAsExitDoes) {
-    MainWindow* w = start();
-    LearningList_RemoveAt(0);
-    w->move(40, 50);
-    w->close();
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
-    EXPECT_EQ(options_file().at(OptMainWindowX), 40);
-    int code = -1;
-    EXPECT_TRUE(App_ExitRequested(&code));
-    EXPECT_EQ(code, 0);
+TEST_F(StartupTest, TheWindowManagersCloseAndASignalAtRestSaveAsExitDoes) {
+    ExitSignals exit_signals([](int number) { App_Leave(128 + number); });
+    for (int signal : {0, SIGTERM}) {
+        QPointer<MainWindow> w = start(); // the way out may already have destroyed it
+        LearningList_RemoveAt(0);
+        const int left = LearningList_Count();
+        w->move(40 + signal, 50);
+        if (signal)
+            std::raise(signal);
+        else
+            w->close();
+        ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); })) << signal;
+        int code = -1;
+        App_ExitRequested(&code);
+        EXPECT_EQ(code, signal ? 128 + signal : 0);
+        EXPECT_TRUE(w.isNull() || !w->isVisible());
+        EXPECT_EQ(read_words("data/llist.dat").front(), left);
+        EXPECT_EQ(options_file().at(OptMainWindowX), 40 + signal);
+        delete w;
+    }
+    EXPECT_TRUE(ended_with.empty()) << "the message loop ends; the process is not cut short";
 }
 
 TEST_F(StartupTest, CloseWhileAQuestionIsOpenSavesAndEndsTheProcess) {
@@ -284,20 +297,6 @@ TEST_F(StartupTest, CloseWhileAQuestionIsOpenSavesAndEndsTheProcess) {
     EXPECT_EQ(ended_with, std::vector<int>{0});
     EXPECT_FALSE(App_ExitRequested(nullptr));
     EXPECT_EQ(read_words("data/llist.dat").front(), 9);
-}
-
-TEST_F(StartupTest, SignalAtRestEndsTheLoopWithItsCodeAfterSaving) {
-    QPointer<MainWindow> w = start(); // the way out may already have destroyed it
-    LearningList_RemoveAt(0);
-    ExitSignals exit_signals([](int number) { App_Leave(128 + number); });
-    std::raise(SIGTERM);
-    ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); }));
-    int code = 0;
-    App_ExitRequested(&code);
-    EXPECT_EQ(code, 128 + SIGTERM);
-    EXPECT_TRUE(w.isNull() || !w->isVisible());
-    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
-    EXPECT_TRUE(ended_with.empty());
 }
 
 TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
@@ -322,8 +321,11 @@ TEST_F(StartupTest, SessionSaveKeepsRunningAndLaterChangesAreSavedOnExit) {
     EXPECT_EQ(read_words("data/llist.dat").front(), 8);
 }
 
-TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForward) {
+TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForwardAndADeadOnesSocketIsTakenOver) {
     const QString name = QDir(folder).filePath(QStringLiteral("instance"));
+    QFile left_over(name);
+    ASSERT_TRUE(left_over.open(QIODevice::WriteOnly)); // left by a copy that died: nobody answers
+    left_over.close();
     SingleInstance first(name);
     ASSERT_FALSE(first.another_copy_runs());
     ASSERT_TRUE(first.listening());
@@ -345,14 +347,38 @@ TEST_F(StartupTest, BroughtForwardTheMainWindowIsUnminimised) {
     EXPECT_TRUE(w->isVisible());
 }
 
-TEST_F(StartupTest, ASocketLeftBehindByACopyThatDiedIsTakenOver) {
-    const QString name = QDir(folder).filePath(QStringLiteral("stale"));
-    QFile left_over(name);
-    ASSERT_TRUE(left_over.open(QIODevice::WriteOnly)); // nobody answers there
-    left_over.close();
-    SingleInstance instance(name);
-    EXPECT_FALSE(instance.another_copy_runs());
-    EXPECT_TRUE(instance.listening());
+// The splash on a screen with twice the pixels: the picture drawn at twice the size when the
+// installation has it, else the plain picture enlarged, else a blank splash.
+TEST_F(StartupTest, AtRatioTwoTheSplashShowsTheDoubleSizePictureOrThePlainOneEnlarged) {
+    Splash_SetMinimumDuration(0);
+    const auto shown_splash = [] {
+        ScopedSurfaceRatio at(2);
+        QWidget owner;
+        Splash_Show(&owner);
+        QImage shown(QSize(kSplashWidth, kSplashHeight) * 2, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(2);
+        shown.fill(Qt::magenta);
+        if (QWidget* splash = Splash_Window()) splash->render(&shown);
+        Splash_Close();
+        return device_pixels(shown);
+    };
+    const QImage big(QStringLiteral("res/splash@2x.bmp"));
+    ASSERT_EQ(big.size(), QSize(kSplashWidth, kSplashHeight) * 2);
+    EXPECT_EQ(shown_splash(), device_pixels(big));
+
+    // The working folder's res/ is a link to the installation's: a copy without the double size
+    // picture goes in its place.
+    const QString plain_file = QFileInfo(QStringLiteral("res/splash.bmp")).canonicalFilePath();
+    ASSERT_FALSE(plain_file.isEmpty());
+    ASSERT_TRUE(QFile::remove(QStringLiteral("res")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("res")));
+    ASSERT_TRUE(QFile::copy(plain_file, QStringLiteral("res/splash.bmp")));
+    EXPECT_EQ(shown_splash(), nearest_enlargement(QImage(QStringLiteral("res/splash.bmp")), 2));
+
+    ASSERT_TRUE(QFile::remove(QStringLiteral("res/splash.bmp")));
+    const QImage blank = shown_splash();
+    EXPECT_EQ(blank.pixel(100, 100), qRgb(255, 255, 255)) << "no picture: a blank splash";
+    EXPECT_EQ(blank.pixel(723, 493), qRgb(255, 255, 255));
 }
 
 } // namespace
