@@ -144,7 +144,7 @@ TEST_F(DrawKanjiTest, WaterDrawnInItsStrokeOrderIsOfferedClickedIsSelectedAndUnd
     EXPECT_THAT(w->box()->ink(), IsEmpty());
 }
 
-TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndShowsTheRefusedPencilForMore) {
+TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndAStrokeWhoseReleaseWentElsewhereEndsAtAPress) {
     open_add_word();
     DrawKanjiWindow* w = open_drawing();
     ASSERT_NE(w, nullptr);
@@ -159,12 +159,9 @@ TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndShowsTheRefusedPencilForMore) {
     EXPECT_EQ(w->box()->cursor().pixmap().toImage(), pencils.idle.pixmap().toImage());
     draw_stroke(w->box(), {{250, 20}, {250, 200}});
     EXPECT_EQ(w->box()->ink().size(), size_t(DrawKanjiBox::kMaxStrokes));
-}
 
-TEST_F(DrawKanjiTest, AStrokeWhoseReleaseWentElsewhereEndsAtTheNextPress) {
-    open_add_word();
-    DrawKanjiWindow* w = open_drawing();
-    ASSERT_NE(w, nullptr);
+    // A stroke whose release went elsewhere ends at the next press.
+    click(w->clear_button(), QPoint(5, 5));
     send_mouse(w->box(), QEvent::MouseButtonPress, {40, 130});
     send_mouse(w->box(), QEvent::MouseMove, {220, 130});
     EXPECT_TRUE(w->box()->drawing());
