@@ -15,21 +15,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-std::u16string& field_of(SearchEntry& e, int mode) {
-    switch (mode) {
-    case ModeOnKana:
-        return e.on_kana;
-    case ModeKunKana:
-        return e.kun_kana;
-    case ModeOnRomaji:
-        return e.on_romaji;
-    case ModeKunRomaji:
-        return e.kun_romaji;
-    default:
-        return e.meaning;
-    }
-}
-
 // An index whose entries carry `texts` in the field that `mode` reads, and in every other field
 // a text that never matches.
 SearchIndex index_of(int mode, std::vector<std::u16string> texts) {
@@ -37,9 +22,9 @@ SearchIndex index_of(int mode, std::vector<std::u16string> texts) {
     for (size_t i = 0; i < texts.size(); ++i) {
         SearchEntry& e = index[i];
         e.kanji = char16_t(0x4E00 + i);
-        for (int m : {ModeMeaning, ModeOnKana, ModeKunKana, ModeOnRomaji, ModeKunRomaji})
-            field_of(e, m) = u"#";
-        field_of(e, mode) = texts[i];
+        for (std::u16string* f : {&e.meaning, &e.on_kana, &e.kun_kana, &e.on_romaji, &e.kun_romaji})
+            *f = u"#";
+        const_cast<std::u16string&>(e.field(mode)) = texts[i];
     }
     return index;
 }
