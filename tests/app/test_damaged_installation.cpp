@@ -5,7 +5,6 @@
 // help panel and pages), and leaving it writes whole user files. The only messages on the way
 // are the program's own, about the study state.
 #include "add_word_window.h"
-#include "app_exit.h"
 #include "button.h"
 #include "damaged_folder.h"
 #include "detail_windows.h"
@@ -15,7 +14,6 @@
 #include "example_window.h"
 #include "exercise_answers.h"
 #include "exercise_kinds.h"
-#include "japanese_font.h"
 #include "kanji_list.h"
 #include "kanji_recogniser.h"
 #include "kanji_window.h"
@@ -26,20 +24,17 @@
 #include "practice_window.h"
 #include "review_examples.h"
 #include "review_window.h"
-#include "screen_fixture.h"
 #include "shell.h"
-#include "splash.h"
+#include "start_fixture.h"
 #include "startup.h"
 #include "stroke_animation.h"
 #include "stroke_screens.h"
 #include "test_helpers.h"
-#include "toolkit_images.h"
 #include "writing_ex.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QResource>
 #include <QTimer>
 #include <QTreeView>
 
@@ -51,21 +46,15 @@ class InstantClock : public AnimationClock {
     void pause(int) override {}
 };
 
-class DamagedInstallationTest : public ScreenTest,
+class DamagedInstallationTest : public StartTest,
                                 public ::testing::WithParamInterface<FolderDamage> {
   protected:
     InstantClock clock;
-    std::vector<int> ended_with;
     QStringList messages; // every message box's text, in order
     MainWindow* main = nullptr;
 
     void SetUp() override {
-        ScreenTest::SetUp();
-        // The start-up registers the resource libraries of its folder, as a real start does.
-        forget_resource_libraries();
-        Splash_SetMinimumDuration(20);
-        set_japanese_family_source([] { return QStringList{QStringLiteral("IPAexMincho")}; });
-        set_process_ender([this](int code) { ended_with.push_back(code); });
+        StartTest::SetUp();
         Exercises_SetStrokeOrderOpener(StrokeOrderEx_Open);
         Review_SetAnimationClock(&clock);
         WritingEx_SetAnimationClock(&clock);
@@ -78,19 +67,8 @@ class DamagedInstallationTest : public ScreenTest,
         Review_SetAnimationClock(nullptr);
         WritingEx_SetAnimationClock(nullptr);
         Exercises_SetStrokeOrderOpener({});
-        set_process_ender({});
-        set_japanese_family_source({});
-        Splash_SetMinimumDuration(-1);
         delete box_closer_;
-        ScreenTest::TearDown();
-        forget_resource_libraries(); // the next test's start registers its own
-    }
-
-    void forget_resource_libraries() {
-        for (const char* name : {"ag", "picmain", "instr"})
-            QResource::unregisterResource(
-                QDir(folder).filePath(QStringLiteral("dlls/%1.rcc").arg(name)));
-        register_toolkit_resources_in(QStringLiteral("/nonexistent"));
+        StartTest::TearDown();
     }
 
     // Every box is closed with its close glyph as it opens, and its text kept.

@@ -1,25 +1,21 @@
 // The start-up and the ways out, in the test's own process: the order of the start (options,
 // splash, font check, study data, refill), the splash also at twice the pixels, where the main
 // window opens, one running copy, and what leaving saves.
-#include "app_exit.h"
 #include "button.h"
 #include "caption_bar.h"
 #include "check_box.h"
 #include "exercises.h"
 #include "exit_signals.h"
-#include "japanese_font.h"
 #include "kanji_list.h"
 #include "learning_list.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "options.h"
 #include "scores.h"
-#include "screen_fixture.h"
 #include "single_instance.h"
-#include "splash.h"
+#include "start_fixture.h"
 #include "startup.h"
 #include "test_helpers.h"
-#include "toolkit_images.h"
 
 #include "ratio_support.h"
 
@@ -28,7 +24,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QResource>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -37,29 +32,13 @@
 
 namespace {
 
-constexpr int kShortSplashMs = 120;
-
 // The options file as written: 106 slots.
 std::vector<int32_t> options_file() {
     return read_words(QStringLiteral("brushwise.opt"));
 }
 
-class StartupTest : public ScreenTest {
+class StartupTest : public StartTest {
   protected:
-    std::vector<int> ended_with; // codes given to the process ender
-
-    void SetUp() override {
-        ScreenTest::SetUp();
-        Splash_SetMinimumDuration(kShortSplashMs);
-        set_japanese_family_source([] { return QStringList{QStringLiteral("IPAexMincho")}; });
-        set_process_ender([this](int code) { ended_with.push_back(code); });
-    }
-    void TearDown() override {
-        Splash_SetMinimumDuration(-1);
-        set_japanese_family_source({});
-        set_process_ender({});
-        ScreenTest::TearDown();
-    }
     MainWindow* start() {
         const std::optional<int> ended = App_Start();
         EXPECT_FALSE(ended.has_value());
@@ -144,10 +123,6 @@ TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanji) {
 
 TEST_F(StartupTest, TheCaptionBarIsDrawnWithTheControlImages) {
     // As in a real start, no image library is known before the start-up registers them.
-    for (const char* name : {"ag", "picmain", "instr"})
-        QResource::unregisterResource(
-            QDir(folder).filePath(QStringLiteral("dlls/%1.rcc").arg(name)));
-    register_toolkit_resources_in(QStringLiteral("/nonexistent")); // forgets images seen so far
     if (!toolkit_image(image_id::CaptionClose).isNull())
         GTEST_SKIP() << "an earlier test of this process registered image libraries elsewhere";
     MainWindow* w = start();
