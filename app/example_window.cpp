@@ -31,6 +31,7 @@ QString text_of(const auto& counted) {
 } // namespace
 
 void draw_example_contents(Surface& s, const ExampleRecord& example) {
+    s.clear(); // the box's corners are blended over what lies beneath them
     fill_sunken_box(s, 0, 0, kExampleContentsWidth, kExampleContentsHeight, 1);
     s.text(7, 7, text_of(example.ExampleWord), FontSpec{App_JapaneseFace(), 26, true},
            palette::Navy);

@@ -6,19 +6,26 @@
 // installation folder: a link is removed before its file is rewritten, so that the build's files
 // are never touched.
 #include <QString>
+#include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <vector>
 
 struct FolderDamage {
     const char* name; // a test name: letters and digits only
-    void (*apply)(const QString& folder);
+    std::function<void(const QString& folder)> apply;
     // The kanji data can no longer be read whole: the program says so and ends at once.
     bool kanji_data_lost = false;
 };
 
-// Test names show the damage by its name.
-void PrintTo(const FolderDamage& damage, std::ostream* out);
+// Test names and messages show the damage by its name.
+inline void PrintTo(const FolderDamage& damage, std::ostream* out) {
+    *out << damage.name;
+}
+inline std::string damage_name(const ::testing::TestParamInfo<FolderDamage>& info) {
+    return info.param.name;
+}
 
 // The damage cases, each applied alone to a fresh folder: those that leave the kanji data whole
 // (the program runs), or those that do not.

@@ -1,9 +1,17 @@
 // The Add Word window: the order of its results for searches by meaning, ON and KUN (checked row
 // by row against the longest piece of the search text each row's shown text contains), its two
-// questions with their remembered answers, the meanings box, and how it opens and closes.
+// questions with their remembered answers, the meanings box, and how it opens and closes. Its
+// Draw a Kanji window, with the real handwriting model: a kanji drawn along its strokes is
+// offered and, clicked, is listed first and selected, ready to be added; Undo Stroke and Clear;
+// the stroke limit and a lost release; where the window opens and what it remembers; a missing
+// or damaged model; the pencil cursors read as untrusted.
 #include "add_word_window.h"
 #include "button.h"
 #include "check_box.h"
+#include "draw_kanji_box.h"
+#include "draw_kanji_candidates.h"
+#include "draw_kanji_cursors.h"
+#include "draw_kanji_window.h"
 #include "edit_box.h"
 #include "kanji_data.h"
 #include "kanji_window.h"
@@ -12,17 +20,23 @@
 #include "options.h"
 #include "pair_list.h"
 #include "panel.h"
+#include "poll.h"
 #include "radio_button.h"
 #include "scores.h"
 #include "test_add_word_fixture.h"
+#include "test_recogniser_hand.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTreeView>
 #include <gmock/gmock.h>
 #include <map>
 
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -112,35 +126,21 @@ TEST_F(AddWordTest, WaterByMeaningListsTheWholeWordFirstThenItsPiecesAndEveryKan
     EXPECT_EQ(piece_found(cell(kKanjiTotal - 1, 1), "water").first, 0);
 }
 
-TEST_F(AddWordTest, RomajiIsSoughtInUpperCaseByOnAndInLowerCaseByKun) {
+TEST_F(AddWordTest, OnAndKunAreSoughtInTheScriptAndCaseTheyAreShownIn) {
     open();
-    search("ka", SearchByOn);
-    EXPECT_EQ(AddWordWindow::search_mode(), ModeOnRomaji);
-    EXPECT_EQ(cell(0, 1),
-              QString::fromStdU16String(KanjiData_LoadRecord(kanji_at(0))->OnRomaji.text()));
-    EXPECT_TRUE(cell(0, 1).contains("KA"));
-    expect_ranked_by_shown_text("KA");
-
-    search("KA", SearchByKun);
-    EXPECT_EQ(AddWordWindow::search_mode(), ModeKunRomaji);
-    EXPECT_TRUE(w->search_by_button(SearchByKun)->selected());
+    const auto check = [&](const char* typed, int by, int mode, const char* sought) {
+        SCOPED_TRACE(typed);
+        search(QString::fromUtf8(typed), by);
+        EXPECT_EQ(AddWordWindow::search_mode(), mode);
+        EXPECT_TRUE(w->search_by_button(by)->selected());
+        EXPECT_TRUE(cell(0, 1).contains(QString::fromUtf8(sought)));
+        expect_ranked_by_shown_text(QString::fromUtf8(sought));
+    };
+    check("ka", SearchByOn, ModeOnRomaji, "KA");     // romaji by ON: in capitals
+    check("KA", SearchByKun, ModeKunRomaji, "ka");   // by KUN: in small letters
+    check("すい", SearchByOn, ModeOnKana, "スイ");   // hiragana by ON: in katakana
+    check("ミズ", SearchByKun, ModeKunKana, "みず"); // katakana by KUN: in hiragana
     EXPECT_FALSE(w->search_by_button(SearchByOn)->selected()) << "one choice at a time";
-    EXPECT_EQ(cell(0, 1),
-              QString::fromStdU16String(KanjiData_LoadRecord(kanji_at(0))->KunRomaji.text()));
-    EXPECT_TRUE(cell(0, 1).contains("ka"));
-    expect_ranked_by_shown_text("ka");
-}
-
-TEST_F(AddWordTest, HiraganaSearchedByOnIsSoughtInKatakana) {
-    open();
-    search("すい", SearchByOn);
-    EXPECT_EQ(AddWordWindow::search_mode(), ModeOnKana);
-    expect_ranked_by_shown_text("スイ");
-    EXPECT_TRUE(cell(0, 1).contains("スイ"));
-    // and katakana searched by KUN is sought in hiragana
-    search("ミズ", SearchByKun);
-    EXPECT_EQ(AddWordWindow::search_mode(), ModeKunKana);
-    expect_ranked_by_shown_text("みず");
     EXPECT_EQ(cell(0, 0), QString(QChar(kWater)));
 }
 
@@ -290,7 +290,6 @@ TEST_F(AddWordTest, OpensCentredOverTheDisabledMainWindowAndGivesItBackOnExit) {
     EXPECT_EQ(w->pos(), QPoint(main.left() + (main.width() - 408) / 2,
                                main.top() + (main.height() - 495) / 2));
     EXPECT_EQ(w->size(), QSize(408, 495));
-    EXPECT_EQ(w->windowTitle(), "Add Word to Learning List");
     EXPECT_FALSE(w->search_button()->behaviour().enabled) << "nothing typed yet";
     EXPECT_FALSE(w->add_button()->behaviour().enabled);
     w->search_field()->edit()->setText("a");
@@ -304,7 +303,7 @@ TEST_F(AddWordTest, OpensCentredOverTheDisabledMainWindowAndGivesItBackOnExit) {
     EXPECT_THAT(set_active_calls, ElementsAre(false, true));
 }
 
-TEST_F(AddWordTest, TheDetailsPanelShowsTheSelectedKanjiAndOpensItsKanjiWindow) {
+TEST_F(AddWordTest, TheDetailsPanelAndADoubleClickedRowOpenTheKanjiWindow) {
     open();
     search("water", SearchByMeaning);
     click_row(0);
@@ -322,18 +321,13 @@ TEST_F(AddWordTest, TheDetailsPanelShowsTheSelectedKanjiAndOpensItsKanjiWindow) 
     EXPECT_FALSE(w->details().filled());
     click(w->details().panel(), QPoint(50, 50));
     EXPECT_EQ(KanjiWindow::instance(), nullptr);
-}
 
-TEST_F(AddWordTest, ADoubleClickedRowOpensTheKanjiWindowForThatKanji) {
-    open();
-    search("water", SearchByMeaning);
     QTreeView* view = w->results()->view();
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
                        view->visualRect(model()->index(2, 0)).center());
-    KanjiWindow* kw = KanjiWindow::instance();
-    ASSERT_NE(kw, nullptr);
-    EXPECT_EQ(int(kw->record().Kanji), int(cell(2, 0).at(0).unicode()));
-    EXPECT_EQ(kw->reference(), w);
+    ASSERT_NE(KanjiWindow::instance(), nullptr);
+    EXPECT_EQ(int(KanjiWindow::instance()->record().Kanji), int(cell(2, 0).at(0).unicode()));
+    EXPECT_EQ(KanjiWindow::instance()->reference(), w);
 }
 
 ColorRef pixel(const Surface& s, int x, int y) {
@@ -363,6 +357,244 @@ TEST(IndicatorStrip, ColoursTheOpenExercisesAndCrossesThoseWithoutAReading) {
     KanjiRecord none{};
     draw_indicator_strip(strip, none, scores);
     EXPECT_EQ(pixel(strip, 29 * 1 + 10, 8), ColorRef(0xffffff)) << "no cells without a kanji";
+}
+
+void send_mouse(QWidget* w, QEvent::Type type, InkPoint p) {
+    const QPointF at(p.x, p.y);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+// A stroke as the pointer draws it: pressed at its first point, moved along, released.
+void draw_stroke(DrawKanjiBox* box, const InkStroke& stroke) {
+    send_mouse(box, QEvent::MouseButtonPress, stroke.front());
+    for (size_t i = 1; i < stroke.size(); ++i)
+        send_mouse(box, QEvent::MouseMove, stroke[i]);
+    send_mouse(box, QEvent::MouseButtonRelease, stroke.back());
+}
+
+// The Draw a Kanji window over Add Word, with the real handwriting model.
+class DrawKanjiTest : public AddWordTest {
+  protected:
+    void SetUp() override {
+        AddWordTest::SetUp();
+        set_learning_list({});
+    }
+    void TearDown() override {
+        set_handwriting_model_path({});
+        AddWordTest::TearDown();
+    }
+    DrawKanjiWindow* open_drawing() {
+        click(w->draw_button(), QPoint(5, 5));
+        return DrawKanjiWindow::instance();
+    }
+    // 水 as a hand draws it, stroke by stroke; the candidates after each stroke.
+    std::vector<std::vector<int>> draw_water(DrawKanjiWindow* d) {
+        std::mt19937 rng{7};
+        std::vector<std::vector<int>> after;
+        for (const InkStroke& stroke : draw_by_hand(box_strokes(kWaterNumber), HandStyle{}, rng)) {
+            draw_stroke(d->box(), stroke);
+            after.push_back(d->candidates()->candidates());
+        }
+        return after;
+    }
+    static QString character(int kanji) {
+        return QString(QChar(KanjiData_LoadRecord(kanji)->Kanji));
+    }
+};
+
+TEST_F(DrawKanjiTest, WaterDrawnInItsStrokeOrderIsOfferedClickedIsSelectedAndUndoneStrokeByStroke) {
+    open();
+    DrawKanjiWindow* d = open_drawing();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->windowTitle(), "Draw a Kanji");
+    EXPECT_TRUE(d->holds_model());
+    EXPECT_THAT(d->candidates()->candidates(), IsEmpty());
+
+    const auto after = draw_water(d);
+    ASSERT_EQ(after.size(), 4u);
+    for (const auto& candidates : after)
+        EXPECT_EQ(candidates.size(), 10u) << "ten candidates after every stroke";
+    const std::vector<int>& offered = after.back();
+    const auto at = std::find(offered.begin(), offered.end(), kWaterNumber);
+    ASSERT_NE(at, offered.end()) << "水 is not offered";
+
+    // A click beside the candidates chooses nothing; one on 水 lists it first and selects it.
+    click(d->candidates(), QPoint(DrawKanjiCandidates::kWidth - 2, 2));
+    EXPECT_EQ(cell(0, 0), character(1));
+    click(d->candidates(), DrawKanjiCandidates::cell_rect(int(at - offered.begin())).center());
+    EXPECT_EQ(cell(0, 0), character(kWaterNumber));
+    EXPECT_EQ(w->results()->current(), 0);
+    EXPECT_EQ(w->details().kanji(), kWaterNumber);
+    // The rest keeps its order: kanji 1 to 43, then 45 on.
+    EXPECT_EQ(cell(1, 0), character(1));
+    EXPECT_EQ(cell(kWaterNumber, 0), character(kWaterNumber + 1));
+    EXPECT_EQ(w->results()->count(), kKanjiTotal);
+
+    ASSERT_TRUE(w->add_button()->behaviour().enabled);
+    click(w->add_button(), QPoint(5, 5));
+    EXPECT_THAT(appended, ElementsAre(kWaterNumber));
+    EXPECT_EQ(LearningList_Count(), 1);
+    EXPECT_EQ(LearningList_At(0), kWaterNumber);
+    EXPECT_EQ(DrawKanjiWindow::instance(), d) << "the window stays open for the next kanji";
+
+    // Undo Stroke takes back the last stroke, Clear empties the box.
+    ASSERT_NE(after[2], after[3]);
+
+    click(d->undo_button(), QPoint(5, 5));
+    EXPECT_EQ(d->box()->ink().size(), 3u);
+    EXPECT_EQ(d->candidates()->candidates(), after[2]) << "recognised again, from three strokes";
+
+    click(d->clear_button(), QPoint(5, 5));
+    EXPECT_THAT(d->box()->ink(), IsEmpty());
+    EXPECT_THAT(d->candidates()->candidates(), IsEmpty());
+    EXPECT_EQ(d->candidates()->notice(),
+              "The kanji that match your strokes appear here, best first.");
+    click(d->undo_button(), QPoint(5, 5)); // nothing left to take back
+    EXPECT_THAT(d->box()->ink(), IsEmpty());
+}
+
+TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndAStrokeWhoseReleaseWentElsewhereEndsAtAPress) {
+    open();
+    DrawKanjiWindow* d = open_drawing();
+    ASSERT_NE(d, nullptr);
+    const PencilCursors pencils = load_pencil_cursors();
+    ASSERT_EQ(pencils.idle.shape(), Qt::BitmapCursor) << "the run folder's cursors";
+    EXPECT_EQ(d->box()->cursor().pixmap().toImage(), pencils.idle.pixmap().toImage());
+    for (int s = 0; s < 31; ++s)
+        draw_stroke(d->box(), {{10 + 7 * s, 20}, {10 + 7 * s, 200}});
+    EXPECT_EQ(d->box()->ink().size(), size_t(DrawKanjiBox::kMaxStrokes));
+    EXPECT_EQ(d->box()->cursor().pixmap().toImage(), pencils.refused.pixmap().toImage());
+    click(d->undo_button(), QPoint(5, 5));
+    EXPECT_EQ(d->box()->cursor().pixmap().toImage(), pencils.idle.pixmap().toImage());
+    draw_stroke(d->box(), {{250, 20}, {250, 200}});
+    EXPECT_EQ(d->box()->ink().size(), size_t(DrawKanjiBox::kMaxStrokes));
+
+    // A stroke whose release went elsewhere ends at the next press.
+    click(d->clear_button(), QPoint(5, 5));
+    send_mouse(d->box(), QEvent::MouseButtonPress, {40, 130});
+    send_mouse(d->box(), QEvent::MouseMove, {220, 130});
+    EXPECT_TRUE(d->box()->drawing());
+    EXPECT_THAT(d->candidates()->candidates(), IsEmpty()) << "no recognition mid-stroke";
+    send_mouse(d->box(), QEvent::MouseButtonPress, {130, 30});
+    EXPECT_THAT(d->candidates()->candidates(), Contains(kanji_numbers.at(QChar(u'一'))))
+        << "the first stroke ended and was recognised";
+    send_mouse(d->box(), QEvent::MouseMove, {130, 230});
+    send_mouse(d->box(), QEvent::MouseButtonRelease, {130, 230});
+    EXPECT_EQ(d->box()->ink().size(), 2u);
+    EXPECT_FALSE(d->box()->drawing());
+    EXPECT_THAT(d->candidates()->candidates(), Contains(kanji_numbers.at(QChar(u'十'))));
+}
+
+TEST_F(DrawKanjiTest, OpensBesideAddWordRemembersWhereItWasLeftAndLetsTheModelGo) {
+    open();
+    DrawKanjiWindow* d = open_drawing();
+    ASSERT_NE(d, nullptr);
+    EXPECT_GT(d->x(), w->x()) << "first opened beside Add Word, not over its list";
+
+    d->move(w->pos() + QPoint(30, 20));
+    QPointer<DrawKanjiWindow> closing(d);
+    click(d->exit_button(), QPoint(5, 5));
+    EXPECT_EQ(DrawKanjiWindow::instance(), nullptr);
+    ASSERT_FALSE(closing.isNull()) << "deleted later, not at once";
+    EXPECT_FALSE(closing->holds_model());
+    EXPECT_EQ(get_option_slot(OptDrawKanjiOffset), 30);
+    EXPECT_EQ(get_option_slot(OptDrawKanjiOffset + 1), 20);
+    EXPECT_EVENTUALLY(closing.isNull());
+
+    d = open_drawing();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->pos(), w->pos() + QPoint(30, 20));
+    EXPECT_EQ(open_drawing(), d) << "one window at most";
+
+    // Closing Add Word closes it too, and its place is remembered.
+    d->move(w->pos() + QPoint(50, 60));
+    click(w->exit_button(), QPoint(5, 5));
+    EXPECT_EQ(DrawKanjiWindow::instance(), nullptr);
+    EXPECT_EQ(get_option_slot(OptDrawKanjiOffset), 50);
+    EXPECT_EQ(get_option_slot(OptDrawKanjiOffset + 1), 60);
+}
+
+TEST_F(DrawKanjiTest, WithoutTheModelTheButtonIsGreyedAndADamagedModelIsReported) {
+    set_handwriting_model_path(QDir(folder).filePath("missing.model").toStdString());
+    open();
+    EXPECT_FALSE(w->draw_button()->behaviour().shown_active);
+    EXPECT_TRUE(w->draw_button()->behaviour().enabled) << "greyed, its explanation shown";
+    answer_message_boxes({}); // a message box fails the test
+    EXPECT_EQ(open_drawing(), nullptr);
+    EXPECT_TRUE(message_texts.empty());
+
+    // A damaged model is there: the button is not greyed, and a click says what is wrong.
+    QFile damaged(QDir(folder).filePath("damaged.model"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a model at all");
+    damaged.close();
+    set_handwriting_model_path(damaged.fileName().toStdString());
+    answer_message_boxes({MessageYes});
+    EXPECT_EQ(open_drawing(), nullptr);
+    EXPECT_TRUE(w->draw_button()->behaviour().shown_active);
+    ASSERT_EQ(message_texts.size(), 1u);
+    EXPECT_EQ(message_texts[0], DrawKanjiWindow::model_unreadable_text());
+    EXPECT_TRUE(message_texts[0].contains("damaged.model"));
+    EXPECT_TRUE(message_texts[0].contains(kHandwritingModelPackage));
+
+    // Installed while Add Word is open: the next click opens the window.
+    set_handwriting_model_path({});
+    EXPECT_NE(open_drawing(), nullptr);
+    EXPECT_TRUE(w->draw_button()->behaviour().shown_active);
+}
+
+TEST(PencilCursors, HotSpotsAreReadAsUntrusted) {
+    const QSize size(32, 32);
+    const QString text = "idle.png 3 27\r\ndrawing.png 2 28\nrefused.png 40 3\nodd.png x 1\n"
+                         "neg.png -1 2\nlong.png 1 2 3\nidle.png 9 9\n";
+    EXPECT_EQ(hot_spot_for(text, "idle.png", size), QPoint(3, 27)) << "the first line counts";
+    EXPECT_EQ(hot_spot_for(text, "drawing.png", size), QPoint(2, 28));
+    EXPECT_EQ(hot_spot_for(text, "drawing.png", QSize(28, 28)), std::nullopt);
+    EXPECT_EQ(hot_spot_for(text, "refused.png", size), std::nullopt) << "outside the image";
+    for (const char* bad : {"odd.png", "neg.png", "long.png", "none.png"})
+        EXPECT_EQ(hot_spot_for(text, bad, size), std::nullopt) << bad;
+}
+
+class PencilCursorFiles : public ScreenTest {
+  protected:
+    QString cursors() const { return QDir(folder).filePath("cursors"); }
+    void write(const QString& name, const QByteArray& bytes) {
+        QDir(folder).mkpath("cursors");
+        QFile f(QDir(cursors()).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void write_image(const QString& name, int side) {
+        QImage image(side, side, QImage::Format_ARGB32);
+        image.fill(Qt::black);
+        ASSERT_TRUE(image.save(QDir(cursors()).filePath(name), "PNG"));
+    }
+};
+
+TEST_F(PencilCursorFiles, MissingDamagedOrOversizedPiecesGiveTheArrow) {
+    const PencilCursors real = load_pencil_cursors();
+    EXPECT_EQ(real.drawing.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(real.drawing.hotSpot(), QPoint(2, 28));
+
+    const PencilCursors none = load_pencil_cursors(QDir(folder).filePath("nowhere"));
+    for (const QCursor* c : {&none.idle, &none.drawing, &none.refused})
+        EXPECT_EQ(c->shape(), Qt::ArrowCursor);
+
+    write("hotspots.txt", "idle.png 3 27\ndrawing.png 2 28\nrefused.png 3 27\n");
+    write_image("idle.png", 32);
+    write_image("drawing.png", 65);
+    write("refused.png", "\x89PNG\r\n\x1a\n broken");
+    const PencilCursors mixed = load_pencil_cursors(cursors());
+    EXPECT_EQ(mixed.idle.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(mixed.idle.hotSpot(), QPoint(3, 27));
+    EXPECT_EQ(mixed.drawing.shape(), Qt::ArrowCursor) << "larger than a cursor";
+    EXPECT_EQ(mixed.refused.shape(), Qt::ArrowCursor) << "not an image";
+
+    QFile::remove(QDir(cursors()).filePath("hotspots.txt"));
+    EXPECT_EQ(load_pencil_cursors(cursors()).idle.shape(), Qt::ArrowCursor) << "no hot spot";
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #pragma once
-// Small helpers of the app tests: polling while events run (poll.h), and reading a user file as
-// words.
+// Small helpers of the app tests: polling while events run (poll.h), reading a user file as
+// words, and the state of a folder's files.
 #include "poll.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
@@ -20,4 +21,20 @@ inline std::vector<int32_t> read_words(const QString& path) {
                                 uint32_t(uint8_t(b[i + 2])) << 16 |
                                 uint32_t(uint8_t(b[i + 3])) << 24));
     return words;
+}
+
+// Every file under the folder with its size and modification time.
+inline QStringList folder_state(const QString& folder) {
+    QStringList state;
+    QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        state << QStringLiteral("%1 %2 %3")
+                     .arg(info.filePath())
+                     .arg(info.size())
+                     .arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    state.sort();
+    return state;
 }

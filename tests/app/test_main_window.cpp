@@ -1,6 +1,6 @@
 // The main window on the offscreen platform: the Learning List with the selected word's summary,
 // the list-management commands and their questions, the refill's rows, the inactive look while
-// another screen is open, and the help panel.
+// another screen is open, the help panel, and the window at twice the pixels.
 #include "button.h"
 #include "caption_bar.h"
 #include "check_box.h"
@@ -18,6 +18,8 @@
 #include "shell.h"
 #include "summary_strip.h"
 
+#include "ratio_support.h"
+
 #include <QFile>
 #include <QTest>
 #include <QTreeView>
@@ -25,17 +27,12 @@
 namespace {
 
 void write_learning_list_file(const std::vector<int>& kanji) {
-    QByteArray bytes;
-    auto put = [&](int32_t v) {
-        for (int i = 0; i < 4; ++i)
-            bytes.append(char((v >> (8 * i)) & 0xff));
-    };
-    put(static_cast<int32_t>(kanji.size()));
-    for (int k : kanji)
-        put(k);
     QFile f(QStringLiteral("data/llist.dat"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    const int32_t count = int32_t(kanji.size());
+    f.write(reinterpret_cast<const char*>(&count), 4);
+    for (int32_t k : kanji)
+        f.write(reinterpret_cast<const char*>(&k), 4);
 }
 
 QString character_of(int kanji) {
@@ -124,17 +121,6 @@ TEST_F(MainWindowTest, ShowsTheLearningListFromItsFileInListOrder) {
     EXPECT_EQ(w->size(), QSize(672, 479));
     EXPECT_EQ(row_texts(), characters({12, 3, 1945, 3}));
     EXPECT_EQ(App_MainWindow(), w);
-}
-
-TEST_F(MainWindowTest, ExerciseButtonsCarryTheirMendedCaptions) {
-    open();
-    for (const char* caption :
-         {"Review Learning List Kanji", "Do Exercises to Complete List",
-          "Kanji Meaning Multichoice", "ON Pronunciation Multichoice",
-          "KUN Pronunciation Multichoice", "Stroke Order Exercise", "Kanji GridSearch Exercise",
-          "Stroke Order Practice", "Add Word to List", "Remove Word", "Zero Word Score", "Exit"})
-        EXPECT_NE(w->button(QString::fromLatin1(caption)), nullptr) << caption;
-    EXPECT_EQ(w->button("Kanji GridSeach Exercise"), nullptr);
 }
 
 TEST_F(MainWindowTest, SelectingARowShowsItsSummaryAndEnablesTheRowCommands) {
@@ -299,7 +285,7 @@ TEST_F(MainWindowTest, RefillTakesGraduatesOffTheListAndAppendsTheNextKanji) {
     EXPECT_EQ(CompletedList_CompletedCount(), 2u);
 }
 
-TEST_F(MainWindowTest, RefillWithoutUnlearnedKanjiLeftSaysSoAndShrinksTheList) {
+TEST_F(MainWindowTest, RefillWithoutUnlearnedKanjiLeftAndAnEmptyListSaySo) {
     open({1, 2});
     for (int k = 3; k <= kKanjiTotal; ++k)
         Scores_SetSlot(k, CompletedFlag, 1);
@@ -309,15 +295,13 @@ TEST_F(MainWindowTest, RefillWithoutUnlearnedKanjiLeftSaysSoAndShrinksTheList) {
     ASSERT_EQ(message_texts.size(), 1u);
     EXPECT_EQ(message_texts[0], QString::fromLatin1(kMessageNoUnlearnedKanji));
     EXPECT_EQ(row_texts(), characters({1}));
-}
 
-TEST_F(MainWindowTest, AnEmptyListStopsARequestWithItsMessage) {
-    open({1});
+    // An empty list stops a request with its message.
     LearningList_Clear();
     answer_message_boxes({MessageYes});
     EXPECT_TRUE(LearningList_RequireNotEmpty());
-    ASSERT_EQ(message_texts.size(), 1u);
-    EXPECT_EQ(message_texts[0], QString::fromLatin1(kMessageListEmpty));
+    ASSERT_EQ(message_texts.size(), 2u);
+    EXPECT_EQ(message_texts[1], QString::fromLatin1(kMessageListEmpty));
 }
 
 TEST_F(MainWindowTest, InactiveWhileAnotherScreenIsOpenAndUpToDateAfterwards) {
@@ -417,6 +401,51 @@ TEST_F(MainWindowTest, EveryHelpTopicHasATitleAndABodyThatFitsThePanel) {
         EXPECT_LE(s.text_wrapped(10, 25, 170, 120, text.body, font, 0), 95) << "topic " << topic;
     }
     EXPECT_TRUE(load_help_topic(18).title.isEmpty()) << "a missing topic leaves the panel empty";
+}
+
+// On a screen with twice the pixels the window's picture is twice as large each way, laid out as
+// at ratio 1, and its captions, kanji, list and artwork are drawn at the finer resolution rather
+// than enlarged.
+TEST_F(MainWindowTest, AtRatioTwoEverythingIsDrawnAtTwiceTheResolution) {
+    // The whole window as a screen of `ratio` shows it (device pixels).
+    const auto window_picture = [](int ratio) {
+        ScopedSurfaceRatio at(ratio);
+        Options_Load();
+        std::unique_ptr<MainWindow> w(new MainWindow);
+        w->build();
+        w->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        QImage picture(w->size() * ratio, QImage::Format_RGB32);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::magenta);
+        static_cast<QWidget*>(w.get())->render(&picture);
+        return device_pixels(picture);
+    };
+    const QImage plain = window_picture(1);
+    const QImage doubled = window_picture(2);
+    ASSERT_EQ(doubled.size(), plain.size() * 2);
+    EXPECT_EQ(doubled.pixelColor(0, 0), plain.pixelColor(0, 0)) << "the window border";
+    EXPECT_EQ(doubled.pixelColor(1, 1), plain.pixelColor(0, 0)) << "two device pixels thick";
+
+    // Brought back to the plain size, the picture is the plain one but for antialiasing: the
+    // layout is the same.
+    const QImage reduced =
+        doubled.scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int far_off = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            far_off += std::abs(qGray(reduced.pixel(x, y)) - qGray(plain.pixel(x, y))) > 96;
+    EXPECT_LT(far_off, plain.width() * plain.height() / 100) << "the same layout";
+
+    // Sharp, not enlarged, in the status panel's lines of text on its white inside: as steep
+    // steps across twice the edge length (a smoothed enlargement has hardly a steep step), and
+    // the device pixels of a logical pixel differ along the edges (never in a plain enlargement).
+    const QRect text(206, 52, 150, 66);
+    const QRect text2(text.topLeft() * 2, text.size() * 2);
+    const int steps1 = steep_steps(plain, text, 128);
+    ASSERT_GT(steps1, 300) << "the panel's text is there";
+    EXPECT_GT(steep_steps(doubled, text2, 128), 1.5 * steps1);
+    EXPECT_GT(mixed_blocks(doubled.copy(text2), 2), 400);
 }
 
 } // namespace

@@ -70,38 +70,43 @@ std::u16string all_kanji() {
     return kanji;
 }
 
-TEST(RecogniserModel, ASoundModelPassesAndEveryDamageTheLibraryWouldWalkIntoIsRefused) {
-    const std::vector<uint8_t> sound = model_of({{"水", 1}, {"火", 2}});
-    ASSERT_TRUE(handwriting_model_sound(sound));
-    EXPECT_TRUE(handwriting_model_sound(model_of({})));
-
-    // Cut short anywhere, with the magic made to agree with the shorter size.
+// A sound model and every damage the library would walk into: cut short anywhere (the magic made
+// to agree with the shorter size), a byte after the last character (with the magic agreeing or
+// not), the magic, version or count wrong, a character without its zero, and the last
+// terminator changed so that its weights run to the end.
+std::vector<uint8_t> sound_model() {
+    return model_of({{"水", 1}, {"火", 2}});
+}
+std::vector<std::vector<uint8_t>> damaged_models() {
+    const std::vector<uint8_t> sound = sound_model();
+    std::vector<std::vector<uint8_t>> damaged;
     for (size_t size = 0; size < sound.size(); ++size) {
-        std::vector<uint8_t> cut(sound.begin(), sound.begin() + long(size));
-        if (size >= 4) set_magic(cut);
-        EXPECT_FALSE(handwriting_model_sound(cut)) << "cut to " << size << " bytes";
+        damaged.emplace_back(sound.begin(), sound.begin() + long(size));
+        if (size >= 4) set_magic(damaged.back());
     }
-    std::vector<uint8_t> longer = sound;
-    longer.push_back(0);
-    set_magic(longer);
-    EXPECT_FALSE(handwriting_model_sound(longer)) << "a byte after the last character";
+    const auto changed = [&](size_t at, uint8_t value) {
+        damaged.push_back(sound);
+        damaged.back()[at] = value;
+    };
+    damaged.push_back(sound);
+    damaged.back().push_back(0);
+    damaged.push_back(damaged.back());
+    set_magic(damaged.back());
+    changed(0, sound[0] ^ 1);
+    changed(4, 2);
+    changed(8, 3); // more characters counted than stored
+    damaged.push_back(sound);
+    std::memset(&damaged.back()[kModelHeaderBytes], 'x', kModelCharacterBytes);
+    changed(sound.size() - 8, 7);
+    return damaged;
+}
 
-    std::vector<uint8_t> magic = sound;
-    magic[0] ^= 1;
-    EXPECT_FALSE(handwriting_model_sound(magic));
-    std::vector<uint8_t> version = sound;
-    version[4] = 2;
-    EXPECT_FALSE(handwriting_model_sound(version));
-    std::vector<uint8_t> count = sound;
-    count[8] = 3;
-    EXPECT_FALSE(handwriting_model_sound(count)) << "more characters counted than stored";
-    std::vector<uint8_t> unterminated = sound;
-    std::memset(&unterminated[kModelHeaderBytes], 'x', kModelCharacterBytes);
-    EXPECT_FALSE(handwriting_model_sound(unterminated)) << "a character without its zero";
-    // The second character's terminator (index -1) changed: its weights run to the end.
-    std::vector<uint8_t> endless = sound;
-    endless[endless.size() - 8] = 7;
-    EXPECT_FALSE(handwriting_model_sound(endless));
+TEST(RecogniserModel, ASoundModelPassesAndEveryDamageIsRefused) {
+    ASSERT_TRUE(handwriting_model_sound(sound_model()));
+    EXPECT_TRUE(handwriting_model_sound(model_of({})));
+    const auto damaged = damaged_models();
+    for (size_t i = 0; i < damaged.size(); ++i)
+        EXPECT_FALSE(handwriting_model_sound(damaged[i])) << "damage " << i;
 }
 
 TEST(RecogniserModel, CharactersAreReadAsExactlyOneWellFormedCharacter) {
@@ -171,28 +176,7 @@ TEST_F(RecogniserFiles, OnlyTheKanjiAskedForAreKeptFromTheModelFile) {
 
 // Damage anywhere is refused, in the entries that are left out as much as in those kept.
 TEST_F(RecogniserFiles, ADamagedModelFileIsRefusedWhateverIsKept) {
-    const std::vector<uint8_t> sound = model_of({{"水", 1}, {"火", 2}});
-    std::vector<std::vector<uint8_t>> damaged;
-    for (size_t size = 0; size < sound.size(); ++size) {
-        damaged.emplace_back(sound.begin(), sound.begin() + long(size));
-        if (size >= 4) set_magic(damaged.back());
-    }
-    damaged.push_back(sound);
-    damaged.back().push_back(0); // a byte after the last character, the magic agreeing
-    set_magic(damaged.back());
-    damaged.push_back(sound);
-    damaged.back().push_back(0); // a byte after the last character, the magic not agreeing
-    damaged.push_back(sound);
-    damaged.back()[0] ^= 1;
-    damaged.push_back(sound);
-    damaged.back()[4] = 2;
-    damaged.push_back(sound);
-    damaged.back()[8] = 3;
-    damaged.push_back(sound);
-    std::memset(&damaged.back()[kModelHeaderBytes], 'x', kModelCharacterBytes);
-    damaged.push_back(sound);
-    damaged.back()[sound.size() - 8] = 7; // the last terminator: weights run to the end
-
+    const auto damaged = damaged_models();
     const std::string path = QDir(folder).filePath("model").toStdString();
     for (size_t i = 0; i < damaged.size(); ++i) {
         write(QStringLiteral("model"), damaged[i]);
@@ -202,25 +186,20 @@ TEST_F(RecogniserFiles, ADamagedModelFileIsRefusedWhateverIsKept) {
 }
 
 TEST_F(RecogniserFiles, AMissingUnreadableOrDamagedModelOpensNothing) {
-    set_handwriting_model_path(QDir(folder).filePath("none.model").toStdString());
-    EXPECT_FALSE(handwriting_model_present());
-    EXPECT_EQ(open_kanji_recogniser(u"水"), nullptr);
-
-    set_handwriting_model_path(folder.toStdString()); // a folder, not a file
-    EXPECT_FALSE(handwriting_model_present());
-    EXPECT_EQ(open_kanji_recogniser(u"水"), nullptr);
-
-    std::vector<uint8_t> endless = model_of({{"水", 1}});
-    endless[endless.size() - 8] = 7;
-    EXPECT_EQ(open_model(endless, u"水"), nullptr);
-    EXPECT_TRUE(handwriting_model_present()) << "there, but damaged";
-    EXPECT_EQ(open_model({}, u"水"), nullptr);
-
+    // Missing, and a folder in the file's place.
+    for (const QString& path : {QDir(folder).filePath("none.model"), folder}) {
+        set_handwriting_model_path(path.toStdString());
+        EXPECT_FALSE(handwriting_model_present());
+        EXPECT_EQ(open_kanji_recogniser(u"水"), nullptr);
+    }
     // The real model cut short, as a failed read would leave it.
     set_handwriting_model_path({});
     auto real = read_file_prefix(handwriting_model_path(), 1 << 20);
     ASSERT_TRUE(real && real->size() == size_t(1 << 20)) << "the Debian model is missing";
-    EXPECT_EQ(open_model(*real, u"水"), nullptr);
+    for (const std::vector<uint8_t>& damaged : {damaged_models().back(), {}, *real}) {
+        EXPECT_EQ(open_model(damaged, u"水"), nullptr);
+        EXPECT_TRUE(handwriting_model_present()) << "there, but damaged";
+    }
 }
 
 TEST(InkPreparation, PointsAreHeldInTheBoxAndEmptyOrSurplusStrokesLeftOut) {

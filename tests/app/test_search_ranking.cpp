@@ -15,21 +15,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-std::u16string& field_of(SearchEntry& e, int mode) {
-    switch (mode) {
-    case ModeOnKana:
-        return e.on_kana;
-    case ModeKunKana:
-        return e.kun_kana;
-    case ModeOnRomaji:
-        return e.on_romaji;
-    case ModeKunRomaji:
-        return e.kun_romaji;
-    default:
-        return e.meaning;
-    }
-}
-
 // An index whose entries carry `texts` in the field that `mode` reads, and in every other field
 // a text that never matches.
 SearchIndex index_of(int mode, std::vector<std::u16string> texts) {
@@ -37,9 +22,9 @@ SearchIndex index_of(int mode, std::vector<std::u16string> texts) {
     for (size_t i = 0; i < texts.size(); ++i) {
         SearchEntry& e = index[i];
         e.kanji = char16_t(0x4E00 + i);
-        for (int m : {ModeMeaning, ModeOnKana, ModeKunKana, ModeOnRomaji, ModeKunRomaji})
-            field_of(e, m) = u"#";
-        field_of(e, mode) = texts[i];
+        for (std::u16string* f : {&e.meaning, &e.on_kana, &e.kun_kana, &e.on_romaji, &e.kun_romaji})
+            *f = u"#";
+        const_cast<std::u16string&>(e.field(mode)) = texts[i];
     }
     return index;
 }
@@ -67,27 +52,22 @@ TEST(KanaConversion, CaseChangesOnlyAsciiLetters) {
 }
 
 TEST(SearchNormalisation, OnIsSoughtInKatakanaOrCapitalsKunInHiraganaOrSmallLetters) {
-    EXPECT_EQ(normalise_search(u"ka", SearchByOn).text, u"KA");
-    EXPECT_EQ(normalise_search(u"ka", SearchByOn).mode, ModeOnRomaji);
-    EXPECT_EQ(normalise_search(u"Ka", SearchByKun).text, u"ka");
-    EXPECT_EQ(normalise_search(u"Ka", SearchByKun).mode, ModeKunRomaji);
-    EXPECT_EQ(normalise_search(u"すい", SearchByOn).text, u"スイ");
-    EXPECT_EQ(normalise_search(u"すい", SearchByOn).mode, ModeOnKana);
-    EXPECT_EQ(normalise_search(u"スイ", SearchByKun).text, u"すい");
-    EXPECT_EQ(normalise_search(u"スイ", SearchByKun).mode, ModeKunKana);
-    for (const char16_t* typed : {u"Water", u"すい", u"KA"}) // meanings: as typed
-        EXPECT_EQ(normalise_search(typed, SearchByMeaning).text, typed);
-    EXPECT_EQ(normalise_search(u"すい", SearchByMeaning).mode, ModeMeaning);
-}
-
-TEST(SearchNormalisation, TheFirstCharacterAloneDecidesRomajiOrKana) {
-    // 'z' (122) is the last romaji code, '{' (123) the first kana one.
-    EXPECT_EQ(normalise_search(u"zすい", SearchByOn).text, u"Zすい");
-    EXPECT_EQ(normalise_search(u"zすい", SearchByOn).mode, ModeOnRomaji);
-    EXPECT_EQ(normalise_search(u"{すい", SearchByOn).text, u"{スイ");
-    EXPECT_EQ(normalise_search(u"{すい", SearchByOn).mode, ModeOnKana);
-    EXPECT_EQ(normalise_search(u"スkA", SearchByKun).text, u"すkA");
-    EXPECT_EQ(normalise_search(u"スkA", SearchByKun).mode, ModeKunKana);
+    const auto expect = [](std::u16string typed, int by, std::u16string sought, int mode) {
+        const NormalisedSearch n = normalise_search(typed, by);
+        EXPECT_EQ(n.text, sought) << utf16_to_utf8(typed);
+        EXPECT_EQ(n.mode, mode) << utf16_to_utf8(typed);
+    };
+    expect(u"ka", SearchByOn, u"KA", ModeOnRomaji);
+    expect(u"Ka", SearchByKun, u"ka", ModeKunRomaji);
+    expect(u"すい", SearchByOn, u"スイ", ModeOnKana);
+    expect(u"スイ", SearchByKun, u"すい", ModeKunKana);
+    expect(u"Water", SearchByMeaning, u"Water", ModeMeaning); // meanings: as typed
+    expect(u"すい", SearchByMeaning, u"すい", ModeMeaning);
+    // The first character alone decides: 'z' (122) is the last romaji code, '{' (123) the
+    // first kana one.
+    expect(u"zすい", SearchByOn, u"Zすい", ModeOnRomaji);
+    expect(u"{すい", SearchByOn, u"{スイ", ModeOnKana);
+    expect(u"スkA", SearchByKun, u"すkA", ModeKunKana);
 }
 
 TEST(SearchRanking, LongestPieceFirstThenLeftmostPieceThenKanjiOrder) {
@@ -100,29 +80,21 @@ TEST(SearchRanking, LongestPieceFirstThenLeftmostPieceThenKanjiOrder) {
                 ElementsAre(2, 6, 1, 4, 7, 9, 8, 0, 3, 5));
 }
 
-TEST(SearchRanking, MeaningsAreCaseSensitive) {
-    const auto index = index_of(ModeMeaning, {u"hot water", u"Water"});
-    EXPECT_THAT(both_rankings(index, {u"Water", ModeMeaning}), ElementsAre(1, 0));
-    EXPECT_THAT(both_rankings(index, {u"water", ModeMeaning}), ElementsAre(0, 1));
-}
-
-TEST(SearchRanking, RepeatedPiecesCountAtTheirFirstPlace) {
+TEST(SearchRanking, CaseCountsRepeatedPiecesCountAtTheirFirstPlaceAndTheModeChoosesTheField) {
+    const auto cased = index_of(ModeMeaning, {u"hot water", u"Water"});
+    EXPECT_THAT(both_rankings(cased, {u"Water", ModeMeaning}), ElementsAre(1, 0));
+    EXPECT_THAT(both_rankings(cased, {u"water", ModeMeaning}), ElementsAre(0, 1));
     const auto repeated = index_of(ModeKunRomaji, {u"a", u"aa", u"aaa", u"b", u"aaaaa"});
     EXPECT_THAT(both_rankings(repeated, {u"aaaa", ModeKunRomaji}), ElementsAre(4, 2, 1, 0, 3));
     // "ab" stands at 0 and at 3 of "abcab": it ranks by 0, ahead of "ca" (2), behind "abc".
     const auto pieces = index_of(ModeOnRomaji, {u"cax", u"xab", u"abc", u"cab"});
     EXPECT_THAT(both_rankings(pieces, {u"abcab", ModeOnRomaji}), ElementsAre(2, 3, 1, 0));
-}
-
-TEST(SearchRanking, TheSearchModeChoosesTheField) {
-    SearchIndex index = index_of(ModeOnKana, {u"スイ", u"カ"});
-    index[0].kun_kana = u"か";
-    index[1].kun_kana = u"すい";
-    EXPECT_THAT(both_rankings(index, {u"スイ", ModeOnKana}), ElementsAre(0, 1));
-    EXPECT_THAT(both_rankings(index, {u"すい", ModeKunKana}), ElementsAre(1, 0));
-}
-
-TEST(SearchRanking, AnEmptyOrUnmatchedSearchKeepsKanjiOrder) {
+    SearchIndex kana = index_of(ModeOnKana, {u"スイ", u"カ"});
+    kana[0].kun_kana = u"か";
+    kana[1].kun_kana = u"すい";
+    EXPECT_THAT(both_rankings(kana, {u"スイ", ModeOnKana}), ElementsAre(0, 1));
+    EXPECT_THAT(both_rankings(kana, {u"すい", ModeKunKana}), ElementsAre(1, 0));
+    // An empty or unmatched search keeps kanji order.
     const auto index = index_of(ModeMeaning, {u"b", u"", u"c"});
     EXPECT_THAT(both_rankings(index, {u"", ModeMeaning}), ElementsAre(0, 1, 2));
     EXPECT_THAT(both_rankings(index, {u"zzz", ModeMeaning}), ElementsAre(0, 1, 2));

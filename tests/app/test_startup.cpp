@@ -1,31 +1,29 @@
 // The start-up and the ways out, in the test's own process: the order of the start (options,
-// splash, font check, study data, refill), where the main window opens, and what leaving saves.
-#include "app_exit.h"
+// splash, font check, study data, refill), the splash also at twice the pixels, where the main
+// window opens, one running copy, and what leaving saves.
 #include "button.h"
 #include "caption_bar.h"
 #include "check_box.h"
 #include "exercises.h"
 #include "exit_signals.h"
-#include "japanese_font.h"
 #include "kanji_list.h"
 #include "learning_list.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "options.h"
 #include "scores.h"
-#include "screen_fixture.h"
 #include "single_instance.h"
-#include "splash.h"
+#include "start_fixture.h"
 #include "startup.h"
 #include "test_helpers.h"
-#include "toolkit_images.h"
+
+#include "ratio_support.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QResource>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -34,29 +32,13 @@
 
 namespace {
 
-constexpr int kShortSplashMs = 120;
-
 // The options file as written: 106 slots.
 std::vector<int32_t> options_file() {
     return read_words(QStringLiteral("brushwise.opt"));
 }
 
-class StartupTest : public ScreenTest {
+class StartupTest : public StartTest {
   protected:
-    std::vector<int> ended_with; // codes given to the process ender
-
-    void SetUp() override {
-        ScreenTest::SetUp();
-        Splash_SetMinimumDuration(kShortSplashMs);
-        set_japanese_family_source([] { return QStringList{QStringLiteral("IPAexMincho")}; });
-        set_process_ender([this](int code) { ended_with.push_back(code); });
-    }
-    void TearDown() override {
-        Splash_SetMinimumDuration(-1);
-        set_japanese_family_source({});
-        set_process_ender({});
-        ScreenTest::TearDown();
-    }
     MainWindow* start() {
         const std::optional<int> ended = App_Start();
         EXPECT_FALSE(ended.has_value());
@@ -141,10 +123,6 @@ TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanji) {
 
 TEST_F(StartupTest, TheCaptionBarIsDrawnWithTheControlImages) {
     // As in a real start, no image library is known before the start-up registers them.
-    for (const char* name : {"ag", "picmain", "instr"})
-        QResource::unregisterResource(
-            QDir(folder).filePath(QStringLiteral("dlls/%1.rcc").arg(name)));
-    register_toolkit_resources_in(QStringLiteral("/nonexistent")); // forgets images seen so far
     if (!toolkit_image(image_id::CaptionClose).isNull())
         GTEST_SKIP() << "an earlier test of this process registered image libraries elsewhere";
     MainWindow* w = start();
@@ -179,7 +157,7 @@ TEST_F(StartupTest, StartRefillsTheListBeforeShowingIt) {
     EXPECT_EQ(CompletedList_CompletedCount(), 1u);
 }
 
-TEST_F(StartupTest, MissingFontAnsweredNoOpensTheInstructionsAndEndsHavingWrittenOnlySlotZero) {
+TEST_F(StartupTest, MissingFontAnsweredNoOpensTheInstructionsAndEndsAndYesOrClosedStartsAnyway) {
     set_japanese_family_source([] { return QStringList{"DejaVu Sans", "IPAexGothic"}; });
     answer_message_boxes({MessageNo});
     const std::optional<int> ended = App_Start();
@@ -195,24 +173,30 @@ TEST_F(StartupTest, MissingFontAnsweredNoOpensTheInstructionsAndEndsHavingWritte
         EXPECT_FALSE(QFile::exists(f)) << f;
     EXPECT_EQ(MainWindow::instance(), nullptr);
     EXPECT_EQ(Splash_Window(), nullptr) << "the splash closed before the question";
-}
 
-TEST_F(StartupTest, MissingFontAnsweredYesOrClosedStartsAnyway) {
-    set_japanese_family_source([] { return QStringList{}; });
+    // Answered Yes or closed, the program starts anyway.
     for (int answer : {MessageYes, MessageClosed}) {
         answer_message_boxes({answer});
         MainWindow* w = start();
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->isVisible());
-        EXPECT_TRUE(opened_pages.isEmpty());
+        EXPECT_EQ(opened_pages.size(), 1) << "no more instructions";
         delete w;
     }
-    EXPECT_EQ(message_texts.size(), 2u);
+    EXPECT_EQ(message_texts.size(), 3u);
 }
 
-TEST_F(StartupTest, ExitSavesTheListThePositionAndTheExcludeFlag) {
+TEST_F(StartupTest, SessionSaveKeepsRunningAndExitSavesTheListThePositionAndTheExcludeFlag) {
     MainWindow* w = start();
     LearningList_Append(44);
+    App_SaveForSession();
+    EXPECT_EQ(read_words("data/llist.dat"),
+              (std::vector<int32_t>{11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 44}));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(App_ExitRequested(nullptr));
+
+    // What changes after the session's save is saved on exit.
+    LearningList_RemoveAt(0);
     w->move(123, 77);
     SetExcludeCompleted(true);
     App_Exit();
@@ -221,7 +205,7 @@ TEST_F(StartupTest, ExitSavesTheListThePositionAndTheExcludeFlag) {
     EXPECT_TRUE(App_ExitRequested(&code));
     EXPECT_EQ(code, 0);
     EXPECT_EQ(read_words("data/llist.dat"),
-              (std::vector<int32_t>{11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 44}));
+              (std::vector<int32_t>{10, 2, 3, 4, 5, 6, 7, 8, 9, 10, 44}));
     const auto options = options_file();
     EXPECT_EQ(options.at(OptMainWindowX), 123);
     EXPECT_EQ(options.at(OptMainWindowX + 1), 77);
@@ -231,7 +215,7 @@ TEST_F(StartupTest, ExitSavesTheListThePositionAndTheExcludeFlag) {
     // Saved once: what changes afterwards (the quit that follows) is not written.
     LearningList_Append(45);
     App_SaveBeforeQuit();
-    EXPECT_EQ(read_words("data/llist.dat").front(), 11);
+    EXPECT_EQ(read_words("data/llist.dat").front(), 10);
 }
 
 TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
@@ -254,17 +238,27 @@ TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
     }
 }
 
-TEST_F(StartupTest, WindowManagersCloseSavesAsExitDoes) {
-    MainWindow* w = start();
-    LearningList_RemoveAt(0);
-    w->move(40, 50);
-    w->close();
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
-    EXPECT_EQ(options_file().at(OptMainWindowX), 40);
-    int code = -1;
-    EXPECT_TRUE(App_ExitRequested(&code));
-    EXPECT_EQ(code, 0);
+TEST_F(StartupTest, TheWindowManagersCloseAndASignalAtRestSaveAsExitDoes) {
+    ExitSignals exit_signals([](int number) { App_Leave(128 + number); });
+    for (int signal : {0, SIGTERM}) {
+        QPointer<MainWindow> w = start(); // the way out may already have destroyed it
+        LearningList_RemoveAt(0);
+        const int left = LearningList_Count();
+        w->move(40 + signal, 50);
+        if (signal)
+            std::raise(signal);
+        else
+            w->close();
+        ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); })) << signal;
+        int code = -1;
+        App_ExitRequested(&code);
+        EXPECT_EQ(code, signal ? 128 + signal : 0);
+        EXPECT_TRUE(w.isNull() || !w->isVisible());
+        EXPECT_EQ(read_words("data/llist.dat").front(), left);
+        EXPECT_EQ(options_file().at(OptMainWindowX), 40 + signal);
+        delete w;
+    }
+    EXPECT_TRUE(ended_with.empty()) << "the message loop ends; the process is not cut short";
 }
 
 TEST_F(StartupTest, CloseWhileAQuestionIsOpenSavesAndEndsTheProcess) {
@@ -286,20 +280,6 @@ TEST_F(StartupTest, CloseWhileAQuestionIsOpenSavesAndEndsTheProcess) {
     EXPECT_EQ(read_words("data/llist.dat").front(), 9);
 }
 
-TEST_F(StartupTest, SignalAtRestEndsTheLoopWithItsCodeAfterSaving) {
-    QPointer<MainWindow> w = start(); // the way out may already have destroyed it
-    LearningList_RemoveAt(0);
-    ExitSignals exit_signals([](int number) { App_Leave(128 + number); });
-    std::raise(SIGTERM);
-    ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); }));
-    int code = 0;
-    App_ExitRequested(&code);
-    EXPECT_EQ(code, 128 + SIGTERM);
-    EXPECT_TRUE(w.isNull() || !w->isVisible());
-    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
-    EXPECT_TRUE(ended_with.empty());
-}
-
 TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
     Options_Load();
     auto* w = new MainWindow; // created, not yet built: the Learning List is not loaded
@@ -310,20 +290,11 @@ TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
     delete w;
 }
 
-TEST_F(StartupTest, SessionSaveKeepsRunningAndLaterChangesAreSavedOnExit) {
-    MainWindow* w = start();
-    LearningList_RemoveAt(0);
-    App_SaveForSession();
-    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(App_ExitRequested(nullptr));
-    LearningList_RemoveAt(0);
-    App_Exit();
-    EXPECT_EQ(read_words("data/llist.dat").front(), 8);
-}
-
-TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForward) {
+TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForwardAndADeadOnesSocketIsTakenOver) {
     const QString name = QDir(folder).filePath(QStringLiteral("instance"));
+    QFile left_over(name);
+    ASSERT_TRUE(left_over.open(QIODevice::WriteOnly)); // left by a copy that died: nobody answers
+    left_over.close();
     SingleInstance first(name);
     ASSERT_FALSE(first.another_copy_runs());
     ASSERT_TRUE(first.listening());
@@ -345,14 +316,38 @@ TEST_F(StartupTest, BroughtForwardTheMainWindowIsUnminimised) {
     EXPECT_TRUE(w->isVisible());
 }
 
-TEST_F(StartupTest, ASocketLeftBehindByACopyThatDiedIsTakenOver) {
-    const QString name = QDir(folder).filePath(QStringLiteral("stale"));
-    QFile left_over(name);
-    ASSERT_TRUE(left_over.open(QIODevice::WriteOnly)); // nobody answers there
-    left_over.close();
-    SingleInstance instance(name);
-    EXPECT_FALSE(instance.another_copy_runs());
-    EXPECT_TRUE(instance.listening());
+// The splash on a screen with twice the pixels: the picture drawn at twice the size when the
+// installation has it, else the plain picture enlarged, else a blank splash.
+TEST_F(StartupTest, AtRatioTwoTheSplashShowsTheDoubleSizePictureOrThePlainOneEnlarged) {
+    Splash_SetMinimumDuration(0);
+    const auto shown_splash = [] {
+        ScopedSurfaceRatio at(2);
+        QWidget owner;
+        Splash_Show(&owner);
+        QImage shown(QSize(kSplashWidth, kSplashHeight) * 2, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(2);
+        shown.fill(Qt::magenta);
+        if (QWidget* splash = Splash_Window()) splash->render(&shown);
+        Splash_Close();
+        return device_pixels(shown);
+    };
+    const QImage big(QStringLiteral("res/splash@2x.bmp"));
+    ASSERT_EQ(big.size(), QSize(kSplashWidth, kSplashHeight) * 2);
+    EXPECT_EQ(shown_splash(), device_pixels(big));
+
+    // The working folder's res/ is a link to the installation's: a copy without the double size
+    // picture goes in its place.
+    const QString plain_file = QFileInfo(QStringLiteral("res/splash.bmp")).canonicalFilePath();
+    ASSERT_FALSE(plain_file.isEmpty());
+    ASSERT_TRUE(QFile::remove(QStringLiteral("res")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("res")));
+    ASSERT_TRUE(QFile::copy(plain_file, QStringLiteral("res/splash.bmp")));
+    EXPECT_EQ(shown_splash(), nearest_enlargement(QImage(QStringLiteral("res/splash.bmp")), 2));
+
+    ASSERT_TRUE(QFile::remove(QStringLiteral("res/splash.bmp")));
+    const QImage blank = shown_splash();
+    EXPECT_EQ(blank.pixel(100, 100), qRgb(255, 255, 255)) << "no picture: a blank splash";
+    EXPECT_EQ(blank.pixel(723, 493), qRgb(255, 255, 255));
 }
 
 } // namespace
