@@ -133,30 +133,24 @@ TEST(ChoiceQuestion, MeaningListOfTenGivesAtLeastTwoListKanji) {
     }
 }
 
-TEST(ChoiceQuestion, MeaningListPhaseGivesUpAfterAHundredDraws) {
-    FakeKanjiSource source;
-    source.learning = {7, 8, 9}; // the others have no meaning to offer
-    source.set_meaning(8, u"");
-    source.set_meaning(9, u"");
-    random_seed(4);
-    const ChoiceQuestion q = build_choice_question(ChoiceKind::Meaning, 7, 3, source);
-    EXPECT_EQ(source.learning_draws, kMeaningListDrawLimit);
-    expect_well_formed(q, 7, source, ChoiceKind::Meaning);
-}
-
-TEST(ChoiceQuestion, KunListWithoutOtherReadingsEndsAfterTenDrawsAndTakesThePool) {
-    FakeKanjiSource source;
-    source.learning = {20, 21, 22, 23};
-    for (int k : {21, 22, 23})
-        source.set_kun(k, u"", u"");
-    for (int seed = 1; seed <= 50; ++seed) {
-        random_seed(seed);
-        source.learning_draws = 0;
-        const ChoiceQuestion q = build_choice_question(ChoiceKind::Kun, 20, 1, source);
-        EXPECT_EQ(source.learning_draws, kReadingListDrawLimit);
-        expect_well_formed(q, 20, source, ChoiceKind::Kun);
-        for (int k : wrong(q))
-            EXPECT_TRUE(k < 20 || k > 23) << "a list kanji without KUN reading was offered";
+// The other list kanji have nothing to offer: the meaning's list phase gives up after 100 draws,
+// the readings' after 10, and the pool gives the four.
+TEST(ChoiceQuestion, TheListPhaseEndsAfterItsDrawLimitAndThePoolFillsTheRows) {
+    for (ChoiceKind kind : {ChoiceKind::Meaning, ChoiceKind::Kun}) {
+        FakeKanjiSource source;
+        source.learning = {20, 21, 22, 23};
+        for (int k : {21, 22, 23})
+            kind == ChoiceKind::Meaning ? source.set_meaning(k, u"") : source.set_kun(k, u"", u"");
+        for (int seed = 1; seed <= 50; ++seed) {
+            random_seed(seed);
+            source.learning_draws = 0;
+            const ChoiceQuestion q = build_choice_question(kind, 20, 4, source);
+            EXPECT_EQ(source.learning_draws,
+                      kind == ChoiceKind::Meaning ? kMeaningListDrawLimit : kReadingListDrawLimit);
+            expect_well_formed(q, 20, source, kind);
+            for (int k : wrong(q))
+                EXPECT_TRUE(k < 20 || k > 23) << "a list kanji without the text was offered";
+        }
     }
 }
 

@@ -241,13 +241,10 @@ TEST_F(PracticeWindowTest, TracingEveryStrokeInOrderEndsInWellDone) {
     for (int s = 1; s < n; ++s)
         trace_stroke(s);
     EXPECT_EQ(newest_message(), QStringLiteral("WELL DONE: Character complete"));
-    EXPECT_EQ(w()->checker().feedback().by_age(1).text,
-              QStringLiteral("Stroke number %1 completed").arg(n));
     EXPECT_GT(newest_line_pixels(RGB(0, 0, 255)), 20);
     EXPECT_EQ(cues.back(), CueComplete);
     EXPECT_EQ(cues[cues.size() - 2], CueRight);
     EXPECT_EQ(std::count(cues.begin(), cues.end(), CueWrong), 0);
-    EXPECT_TRUE(cursor_is(w()->box(), w()->cursors().idle));
     EXPECT_TRUE(w()->restart_button()->behaviour().enabled);
     EXPECT_EQ(w()->restart_button()->behaviour().blink, 0) << "success does not blink";
     Surface finished(kPracticeBoxSize, kPracticeBoxSize);
@@ -515,7 +512,6 @@ TEST_F(PracticeWindowStrokeAnimation, ClosingHidesTheWindowAtOnceAndDestroysItAf
     EXPECT_FALSE(window->animation().running());
     window->removeEventFilter(&watch);
     EXPECT_EVENTUALLY(window.isNull());
-    EXPECT_TRUE(main_window->isEnabled());
 }
 
 TEST_F(PracticeWindowStrokeAnimation, LeavingTheProgramClosesTheWindowAndStopsTheWorker) {

@@ -66,16 +66,7 @@ TEST(ReviewStrip, TheRangeFollowsTheSelectionBothWaysAndStopsAtTheEnds) {
         EXPECT_EQ(r.selection, 0);
         expect_range(r, count);
     }
-    // Forty kanji: the range slides from selection 14 to 26 forward, and back below 26.
-    const ReviewStripRange end = walked_to(40, 39);
-    EXPECT_EQ(end.first, 13);
-    EXPECT_EQ(walked_to(40, 13).first, 0);
-    ReviewStripRange back = end;
-    while (back.selection > 26)
-        back.move(false);
-    EXPECT_EQ(back.first, 13);
-    back.move(false);
-    EXPECT_EQ(back.first, 12);
+    EXPECT_EQ(walked_to(40, 39).first, 13) << "forty kanji slide from selection 14 to 26";
 }
 
 namespace {

@@ -300,8 +300,6 @@ TEST_F(ReviewStrokeAnimation, ClosingDuringAnAnimationStopsItFirst) {
     start_parked(30);
     press(w->exit_button());
     EXPECT_EQ(review(), nullptr);
-    EXPECT_TRUE(main_window->isEnabled());
-    EXPECT_EQ(active_calls.back(), true);
     const size_t pauses = clock.pauses().size();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the box goes
     QCoreApplication::processEvents();
