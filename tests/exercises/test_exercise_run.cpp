@@ -116,10 +116,10 @@ TEST_F(ExerciseRunTest, NextWalksTheShuffledListAndStopsOnTheLastKanji) {
     EXPECT_EQ(asked, session().kanjiList);
 }
 
-TEST_F(ExerciseRunTest, AutoProgressMovesOnAfterTheCountdownButNeverFromTheLastKanji) {
+TEST_F(ExerciseRunTest, AutoProgressFollowsTheCheckBoxButNeverMovesFromTheLastKanji) {
     set_auto_progress_delay(kAutoProgressMs);
     set_option_slot(OptAutoProgressMeaning, 1);
-    set_learning_list({8, 9});
+    set_learning_list({8, 9, 10, 11});
     OpenExercise(ExerciseKind::KanjiMeaningMC, false);
     QElapsedTimer clock;
     clock.start();
@@ -130,25 +130,22 @@ TEST_F(ExerciseRunTest, AutoProgressMovesOnAfterTheCountdownButNeverFromTheLastK
     EXPECT_EQ(choice()->counter()->current(), 1);
     ASSERT_TRUE(wait_until([&] { return choice()->counter()->current() == 2; }, 5000));
     EXPECT_GE(clock.elapsed(), kAutoProgressMs);
-    answer_right();
-    EXPECT_EQ(session().feedbackState, CorrectLast);
-    EXPECT_FALSE(choice()->auto_progress_pending());
-}
-
-TEST_F(ExerciseRunTest, TheCheckBoxDecidesForTheNextRightAnswerAndIsStoredOnClose) {
+    // The check box decides for the next right answer; it is stored when the window closes.
     set_auto_progress_delay(20);
-    set_learning_list({8, 9, 10});
-    OpenExercise(ExerciseKind::KanjiMeaningMC, false);
-    click(choice()->auto_progress_box(), QPoint(5, 5));
-    answer_right();
-    ASSERT_TRUE(wait_until([&] { return choice()->counter()->current() == 2; }, 2000));
     click(choice()->auto_progress_box(), QPoint(5, 5));
     answer_right();
     EXPECT_FALSE(choice()->auto_progress_pending());
     EXPECT_TRUE(choice()->next_button()->behaviour().enabled);
+    press(choice()->next_button());
+    click(choice()->auto_progress_box(), QPoint(5, 5));
+    answer_right();
+    ASSERT_TRUE(wait_until([&] { return choice()->counter()->current() == 4; }, 2000));
+    answer_right();
+    EXPECT_EQ(session().feedbackState, CorrectLast);
+    EXPECT_FALSE(choice()->auto_progress_pending());
     click(choice()->auto_progress_box(), QPoint(5, 5));
     press(choice()->exit_button());
-    EXPECT_EQ(get_option_slot(OptAutoProgressMeaning), 1);
+    EXPECT_EQ(get_option_slot(OptAutoProgressMeaning), 0);
 }
 
 TEST_F(ExerciseRunTest, ExitStoresTheOffsetRefillsAndReactivatesTheMainWindow) {
