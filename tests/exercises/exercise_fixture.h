@@ -38,6 +38,27 @@ class RecordingView : public StudyListView {
     std::vector<std::string> messages;
 };
 
+// The pointer goes to a point of the widget, and the widget gets the move. (The offscreen platform
+// sends the cursor's own move to whichever window it finds first at that place, not knowing which
+// window is on top.)
+inline void move_pointer(QWidget* w, QPoint at) {
+    QCursor::setPos(w->mapToGlobal(at));
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+// The first kanji whose meaning is wider than `pixels` in a multiple-choice row's font.
+inline int kanji_with_meaning_wider_than(int pixels) {
+    const FontSpec font = choice_row_font(ChoiceKind::Meaning, false);
+    Surface measure(1, 1);
+    for (int k = 1; k <= kKanjiTotal; ++k) {
+        const QString meaning = QString::fromStdU16String(KanjiData_LoadRecord(k)->Meaning.text());
+        if (measure.text_width(meaning, font) > pixels) return k;
+    }
+    return -1;
+}
+
 class ExerciseTest : public ScreenTest {
   protected:
     void SetUp() override {
@@ -49,6 +70,7 @@ class ExerciseTest : public ScreenTest {
         ShellOperations ops;
         ops.set_active = [this](bool active) { active_calls.push_back(active); };
         ops.close_kanji_window = [this] { ++kanji_window_closes; };
+        ops.close_example_window = [this] { ++example_closes; };
         Shell_Install(main_window, ops);
         StudyLists_SetView(&view);
         open_study_data();
@@ -69,15 +91,6 @@ class ExerciseTest : public ScreenTest {
     static GridExerciseWindow* grid() { return dynamic_cast<GridExerciseWindow*>(open_exercise()); }
     static ExerciseSession& session() { return open_exercise()->session(); }
 
-    // The pointer goes to a point of the widget, and the widget gets the move. (The offscreen
-    // platform sends the cursor's own move to whichever window it finds first at that place,
-    // not knowing which window is on top.)
-    static void move_pointer(QWidget* w, QPoint at) {
-        QCursor::setPos(w->mapToGlobal(at));
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    }
     static void press(Button* b) { click(b, QPoint(6, 6)); }
     static QPoint row_point(int row) { return QPoint(120, kChoiceRowHeight * row + 16); }
     static void click_row(int row) {
@@ -97,7 +110,7 @@ class ExerciseTest : public ScreenTest {
     }
 
     // The feedback line's texts, joined by " | ".
-    static QString feedback_text(const FeedbackStrip* strip) {
+    template <typename Strip> static QString feedback_text(const Strip* strip) {
         QStringList parts;
         for (const PlacedText& t : strip->lines())
             parts << t.text;
@@ -124,4 +137,5 @@ class ExerciseTest : public ScreenTest {
     RecordingView view;
     std::vector<bool> active_calls;
     int kanji_window_closes = 0;
+    int example_closes = 0;
 };

@@ -1,9 +1,11 @@
 // One run of an exercise, through the Kanji Meaning exercise: opening, scoring, Show Answer,
-// Next, auto-progress and closing.
+// Next, auto-progress and closing; and "Do Exercises to Complete List": every exercise in turn,
+// the refill once at the end.
 #include "check_box.h"
 #include "exercise_counter.h"
 #include "exercise_fixture.h"
 #include "exercise_list.h"
+#include "message_box.h"
 #include "options.h"
 #include "random.h"
 
@@ -32,11 +34,15 @@ TEST_F(ExerciseRunTest, OpensOverTheDisabledMainWindowAtItsStoredOffset) {
               QStringLiteral("Select the matching meaning..."));
 }
 
-TEST_F(ExerciseRunTest, AnEmptyLearningListOpensNothing) {
+TEST_F(ExerciseRunTest, AnEmptyLearningListOpensNothingAndStartsNoSequence) {
     set_learning_list(std::vector<int>{});
     OpenExercise(ExerciseKind::KanjiMeaningMC, false);
     EXPECT_EQ(open_exercise(), nullptr);
     EXPECT_EQ(view.messages.size(), 1u);
+    AdvanceExerciseSequence();
+    EXPECT_EQ(open_exercise(), nullptr);
+    EXPECT_EQ(ExerciseSequence_Step(), -1);
+    EXPECT_EQ(view.messages.size(), 2u);
     EXPECT_TRUE(main_window->isEnabled());
     EXPECT_TRUE(active_calls.empty());
 }
@@ -110,10 +116,10 @@ TEST_F(ExerciseRunTest, NextWalksTheShuffledListAndStopsOnTheLastKanji) {
     EXPECT_EQ(asked, session().kanjiList);
 }
 
-TEST_F(ExerciseRunTest, AutoProgressMovesOnAfterTheCountdownButNeverFromTheLastKanji) {
+TEST_F(ExerciseRunTest, AutoProgressFollowsTheCheckBoxButNeverMovesFromTheLastKanji) {
     set_auto_progress_delay(kAutoProgressMs);
     set_option_slot(OptAutoProgressMeaning, 1);
-    set_learning_list({8, 9});
+    set_learning_list({8, 9, 10, 11});
     OpenExercise(ExerciseKind::KanjiMeaningMC, false);
     QElapsedTimer clock;
     clock.start();
@@ -124,25 +130,22 @@ TEST_F(ExerciseRunTest, AutoProgressMovesOnAfterTheCountdownButNeverFromTheLastK
     EXPECT_EQ(choice()->counter()->current(), 1);
     ASSERT_TRUE(wait_until([&] { return choice()->counter()->current() == 2; }, 5000));
     EXPECT_GE(clock.elapsed(), kAutoProgressMs);
-    answer_right();
-    EXPECT_EQ(session().feedbackState, CorrectLast);
-    EXPECT_FALSE(choice()->auto_progress_pending());
-}
-
-TEST_F(ExerciseRunTest, TheCheckBoxDecidesForTheNextRightAnswerAndIsStoredOnClose) {
+    // The check box decides for the next right answer; it is stored when the window closes.
     set_auto_progress_delay(20);
-    set_learning_list({8, 9, 10});
-    OpenExercise(ExerciseKind::KanjiMeaningMC, false);
-    click(choice()->auto_progress_box(), QPoint(5, 5));
-    answer_right();
-    ASSERT_TRUE(wait_until([&] { return choice()->counter()->current() == 2; }, 2000));
     click(choice()->auto_progress_box(), QPoint(5, 5));
     answer_right();
     EXPECT_FALSE(choice()->auto_progress_pending());
     EXPECT_TRUE(choice()->next_button()->behaviour().enabled);
+    press(choice()->next_button());
+    click(choice()->auto_progress_box(), QPoint(5, 5));
+    answer_right();
+    ASSERT_TRUE(wait_until([&] { return choice()->counter()->current() == 4; }, 2000));
+    answer_right();
+    EXPECT_EQ(session().feedbackState, CorrectLast);
+    EXPECT_FALSE(choice()->auto_progress_pending());
     click(choice()->auto_progress_box(), QPoint(5, 5));
     press(choice()->exit_button());
-    EXPECT_EQ(get_option_slot(OptAutoProgressMeaning), 1);
+    EXPECT_EQ(get_option_slot(OptAutoProgressMeaning), 0);
 }
 
 TEST_F(ExerciseRunTest, ExitStoresTheOffsetRefillsAndReactivatesTheMainWindow) {
@@ -160,7 +163,7 @@ TEST_F(ExerciseRunTest, ExitStoresTheOffsetRefillsAndReactivatesTheMainWindow) {
     EXPECT_THAT(active_calls, ElementsAre(false, true));
 }
 
-TEST_F(ExerciseRunTest, ExcludedKanjiAreLeftOutAndEveryOneLeftOutEndsWithTheMessage) {
+TEST_F(ExerciseRunTest, ExcludedKanjiAndKanjiWithoutTheReadingAreLeftOut) {
     set_learning_list({1, 2, 3});
     Scores_SetSlot(2, KanjiMeaningMC, 1);
     SetExcludeCompleted(false);
@@ -179,9 +182,8 @@ TEST_F(ExerciseRunTest, ExcludedKanjiAreLeftOutAndEveryOneLeftOutEndsWithTheMess
                              "this multiple choice exercise.\n\n(You have chosen to exclude all "
                              "completed kanji from\nindividual exercises.)"));
     EXPECT_THAT(active_calls, ElementsAre(true));
-}
 
-TEST_F(ExerciseRunTest, ReadingExercisesLeaveOutKanjiWithoutThatReading) {
+    // The reading exercises leave out kanji without that reading.
     std::vector<int> without_kun, with_kun;
     for (int k = 1; k <= 200 && (without_kun.size() < 2 || with_kun.size() < 2); ++k)
         (KanjiData_LoadRecord(k)->hasKun() ? with_kun : without_kun).push_back(k);
@@ -207,6 +209,86 @@ TEST_F(ExerciseRunTest, TheShuffleIsAPermutationThatMovesEntries) {
     std::vector<int> one{7};
     shuffle_exercise_list(one);
     EXPECT_THAT(one, ElementsAre(7));
+}
+
+class ExerciseSequenceTest : public ExerciseTest {
+  protected:
+    static ExerciseKind open_kind() { return open_exercise()->kind(); }
+    static void exit_exercise() { press(open_exercise()->exit_button()); }
+};
+
+TEST_F(ExerciseSequenceTest, ExitOpensTheNextExerciseAndTheListIsRefilledOnlyAfterTheGrid) {
+    const std::vector<int> list = kanji_with_both_readings(3);
+    set_learning_list(list);
+    pass_all_exercises(list[2]);
+    AdvanceExerciseSequence();
+    ASSERT_NE(open_exercise(), nullptr);
+    EXPECT_EQ(open_kind(), ExerciseKind::KanjiMeaningMC);
+    EXPECT_TRUE(session().inSequence);
+    for (ExerciseKind next : {ExerciseKind::OnPronunciationMC, ExerciseKind::KunPronunciationMC,
+                              ExerciseKind::KanjiGridSearch}) {
+        exit_exercise();
+        ASSERT_NE(open_exercise(), nullptr);
+        EXPECT_EQ(open_kind(), next) << "the stroke order step is skipped while it is missing";
+        EXPECT_TRUE(view.removed.empty()) << "no refill inside the sequence";
+        EXPECT_FALSE(main_window->isEnabled());
+    }
+    EXPECT_EQ(ExerciseSequence_Step(), 4);
+    exit_exercise();
+    EXPECT_EQ(open_exercise(), nullptr);
+    EXPECT_THAT(view.removed, ElementsAre(2));
+    EXPECT_EQ(ExerciseSequence_Step(), -1);
+    EXPECT_TRUE(main_window->isEnabled());
+    // Each exercise deactivates the main window; only the grid reactivates it within the sequence.
+    EXPECT_THAT(active_calls, ElementsAre(false, false, false, false, true));
+}
+
+TEST_F(ExerciseSequenceTest, AnExerciseWithNothingLeftShowsItsMessageOnceAndTheNextOneOpens) {
+    const std::vector<int> list = kanji_with_both_readings(2);
+    set_learning_list(list);
+    SetExcludeCompleted(true);
+    for (int k : list)
+        Scores_SetSlot(k, OnPronunciationMC, 1);
+    AdvanceExerciseSequence();
+    ASSERT_EQ(open_kind(), ExerciseKind::KanjiMeaningMC);
+    answer_message_boxes({MessageYes});
+    exit_exercise();
+    ASSERT_NE(open_exercise(), nullptr);
+    EXPECT_EQ(open_kind(), ExerciseKind::KunPronunciationMC);
+    ASSERT_EQ(message_texts.size(), 1u);
+    EXPECT_TRUE(message_texts[0].contains(QStringLiteral("in this multiple choice exercise.")));
+    EXPECT_EQ(ExerciseSequence_Step(), 2);
+}
+
+TEST_F(ExerciseSequenceTest, TheStrokeOrderStepOpensTheRegisteredExercise) {
+    set_learning_list(kanji_with_both_readings(1));
+    std::vector<bool> opened;
+    Exercises_SetStrokeOrderOpener([&](bool in_sequence) { opened.push_back(in_sequence); });
+    AdvanceExerciseSequence();
+    exit_exercise();
+    exit_exercise();
+    exit_exercise();
+    EXPECT_THAT(opened, ElementsAre(true));
+    EXPECT_EQ(ExerciseSequence_Step(), 3);
+    EXPECT_EQ(open_exercise(), nullptr) << "the stroke order exercise is the registered one's";
+    OpenExercise(ExerciseKind::StrokeOrderExercise, false);
+    EXPECT_THAT(opened, ElementsAre(true, false));
+}
+
+TEST_F(ExerciseSequenceTest, TheCloseGlyphAndACloseFromOutsideGoOnLikeExit) {
+    set_learning_list(kanji_with_both_readings(1));
+    AdvanceExerciseSequence();
+    answer_right();
+    EXPECT_EQ(feedback_text(choice()->feedback()),
+              QStringLiteral("Correct! | Click 'Exit' to progress to next exercise."));
+    ExerciseWindow* w = open_exercise();
+    click(w, w->caption_bar().state().close_rect().center());
+    ASSERT_NE(open_exercise(), nullptr);
+    EXPECT_EQ(open_kind(), ExerciseKind::OnPronunciationMC);
+    open_exercise()->close();
+    ASSERT_NE(open_exercise(), nullptr);
+    EXPECT_EQ(open_kind(), ExerciseKind::KunPronunciationMC);
+    EXPECT_FALSE(main_window->isEnabled());
 }
 
 } // namespace

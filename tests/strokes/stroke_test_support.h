@@ -1,12 +1,21 @@
 #pragma once
-// Small stroke sets for the stroke tests, and a working folder with a kanji file built on the fly.
+// Support for the stroke tests: small stroke sets, the real data's strokes, a working folder with
+// a kanji file built on the fly, pixels read back from a surface, and a simulated hand tracing a
+// kanji in the practice box: it presses at each stroke's start, moves a few pixels at a time
+// along its points (interpolating between them) with a small seeded jitter, and releases at its
+// end.
 #include "data_writer.h"
+#include "practice_checker.h"
 #include "stroke_store.h"
+#include "surface.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -26,6 +35,13 @@ inline StrokeSet stroke_set(std::initializer_list<std::vector<StrokePoint>> stro
     return set;
 }
 
+// A kanji's strokes and starts as a screen's store holds them, from the open kanji file.
+StrokeSet strokes_of(int kanji, StrokeScreen screen = StrokeScreen::Practice);
+StrokeStarts starts_of(int kanji, StrokeScreen screen);
+// The first stroke after the first whose start lies outside the first one's start square (a
+// press there is out of order); -1 when there is none.
+int apart_stroke(const StrokeSet& set);
+
 // A fresh working folder whose data/kanji.dat holds the given kanji (kanji number i + 1 for
 // entry i); the folder and the open data file are dropped afterwards.
 class KanjiFileTest : public ::testing::Test {
@@ -37,3 +53,47 @@ class KanjiFileTest : public ::testing::Test {
     std::string previous_;
     std::string folder_;
 };
+
+// Reading pixels back from a surface.
+inline ColorRef pixel_at(const Surface& s, int x, int y) {
+    const QRgb p = s.image().pixel(x, y);
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}
+
+// Pixels in (left, top, right, bottom) within `tolerance` of the colour in every channel.
+struct PixelRect {
+    int left, top, right, bottom;
+};
+inline int count_near(const Surface& s, PixelRect r, ColorRef c, int tolerance = 40) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const ColorRef p = pixel_at(s, x, y);
+            bool near = true;
+            for (int shift : {0, 8, 16})
+                near = near &&
+                       std::abs(int((p >> shift) & 0xff) - int((c >> shift) & 0xff)) <= tolerance;
+            n += near;
+        }
+    return n;
+}
+
+struct TraceOutcome {
+    bool complete = false; // ended in "WELL DONE: Character complete"
+    QString verdict;       // the last message shown
+    int stroke = -1;       // the stroke being traced at the end
+    BoxPoint at;           // the last pointer position
+    int backward_moves = 0;
+};
+
+enum class Jitter {
+    Walk, // the hand's offset from the line drifts by at most 1 pixel per move, within 2
+    None, // a steady hand on the stroke's points
+};
+
+// Pointer positions every `spacing` pixels along a stroke's points, from its first to its last.
+std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, double spacing);
+
+// Traces every stroke of the set in order with a checker in practice mode.
+TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitter = Jitter::Walk,
+                         double spacing = 3);

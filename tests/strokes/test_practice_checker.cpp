@@ -26,11 +26,15 @@ StrokeSet long_line() {
     return stroke_set({straight_stroke(20, 100, 1, 0, 41), straight_stroke(40, 200, 1, 0, 10)});
 }
 
-// A checker practising the set, with the first stroke started at its first point.
-PracticeChecker tracing(const StrokeSet& set) {
+// A checker practising the set; tracing: with the first stroke started at its first point.
+PracticeChecker practising(const StrokeSet& set) {
     PracticeChecker c;
     c.load_kanji(set);
     c.start_practice();
+    return c;
+}
+PracticeChecker tracing(const StrokeSet& set) {
+    PracticeChecker c = practising(set);
     c.press(set.point(0, 0).x, set.point(0, 0).y);
     return c;
 }
@@ -45,9 +49,7 @@ TEST(PracticeChecker, PressStartsAStrokeOnlyInsideTheSquareAroundItsStart) {
     } cases[] = {{26, 93, true},   {13, 106, true}, {13, 93, true},
                  {27, 100, false}, {20, 92, false}, {20, 107, false}};
     for (const Case& k : cases) {
-        PracticeChecker c;
-        c.load_kanji(set);
-        c.start_practice();
+        PracticeChecker c = practising(set);
         const PracticeEffects fx = c.press(k.x, k.y);
         ASSERT_TRUE(fx.dot.has_value());
         EXPECT_EQ(fx.dot->x, k.x);
@@ -63,10 +65,8 @@ TEST(PracticeChecker, PressStartsAStrokeOnlyInsideTheSquareAroundItsStart) {
     }
 }
 
-TEST(PracticeChecker, PressOnAnotherStrokesStartIsTheWrongOrderAndEndsTheAttempt) {
-    PracticeChecker c;
-    c.load_kanji(long_line());
-    c.start_practice();
+TEST(PracticeChecker, PressOnAnotherStrokesStartOrOnceAllAreStartedIsTheWrongOrder) {
+    PracticeChecker c = practising(long_line());
     const PracticeEffects fx = c.press(41, 201); // the start of stroke 2
     EXPECT_EQ(newest(c), "FATAL: Incorrect Stroke Order");
     EXPECT_EQ(c.feedback().by_age(0).severity, SeverityFatal);
@@ -75,9 +75,15 @@ TEST(PracticeChecker, PressOnAnotherStrokesStartIsTheWrongOrderAndEndsTheAttempt
     EXPECT_TRUE(fx.restart_attention);
     EXPECT_TRUE(fx.dot.has_value()); // the press's dot stays drawn
     EXPECT_FALSE(c.practising());
+    // The release of the last stroke happened outside the box, so the box never saw it.
+    PracticeChecker d = tracing(stroke_set({straight_stroke(20, 50, 1, 0, 5)}));
+    EXPECT_EQ(d.press(20, 50).cues, std::vector<int>{CueWrong});
+    EXPECT_EQ(newest(d), "FATAL: Incorrect Stroke Order");
+    EXPECT_EQ(d.current_stroke(), 0);
+    EXPECT_FALSE(d.practising());
 }
 
-TEST(PracticeChecker, NothingIsJudgedOutsidePracticeMode) {
+TEST(PracticeChecker, NothingIsJudgedOutsidePracticeModeOrWithoutAStrokeInProgress) {
     PracticeChecker c;
     c.load_kanji(long_line());
     for (const PracticeEffects& fx : {c.press(20, 100), c.move(25, 100), c.release(25, 100)}) {
@@ -85,11 +91,6 @@ TEST(PracticeChecker, NothingIsJudgedOutsidePracticeMode) {
         EXPECT_FALSE(fx.dot || fx.ink || fx.feedback_changed);
     }
     EXPECT_EQ(c.current_stroke(), -1);
-}
-
-TEST(PracticeChecker, MovesAndReleasesWithoutAStrokeInProgressDoNothing) {
-    PracticeChecker c;
-    c.load_kanji(long_line());
     c.start_practice();
     const PracticeEffects move = c.move(30, 100);
     EXPECT_FALSE(move.ink.has_value());
@@ -176,6 +177,22 @@ TEST(PracticeChecker, BackwardMovesCountAcrossRoundsUntilARestart) {
         EXPECT_EQ(c.backward_moves(), restart ? 4 : 7);
         EXPECT_EQ(c.practising(), restart) << restart;
     }
+    // Leaving practice refuses presses; entering again clears the messages and the stroke in
+    // progress; another kanji clears the count too.
+    PracticeChecker c = tracing(long_line());
+    c.move(21, 100);
+    c.move(20, 100);
+    c.leave_practice();
+    EXPECT_FALSE(c.practice_mode());
+    EXPECT_EQ(c.press(20, 100).cursor, PracticeCursor::Refused);
+    c.start_practice();
+    EXPECT_EQ(c.feedback().count(), 0);
+    EXPECT_EQ(c.current_stroke(), -1);
+    EXPECT_EQ(c.backward_moves(), 1);
+    c.load_kanji(long_line());
+    EXPECT_EQ(c.backward_moves(), 0);
+    EXPECT_FALSE(c.practising());
+    EXPECT_FALSE(c.practice_mode());
 }
 
 namespace {
@@ -204,6 +221,15 @@ TEST(PracticeChecker, PassingACornerTellsTheTracerAndMarksThePointAfterIt) {
     ASSERT_TRUE(fx.corner_pixel.has_value());
     EXPECT_EQ(*fx.corner_pixel, (BoxPoint{35, 105}));
     EXPECT_TRUE(fx.repaint_box);
+
+    // A fatal move that passes the corner says nothing more.
+    PracticeChecker d = tracing(hook());
+    d.move(27, 100);
+    d.move(32, 100);
+    ASSERT_EQ(d.target_point(), 3); // the corner
+    d.move(48, 103);                // 13 from the corner, yet past it
+    EXPECT_EQ(newest(d), "FATAL: Too far from line");
+    EXPECT_EQ(d.feedback().count(), 2);
 }
 
 TEST(PracticeChecker, ApproachingTheCornerOfAHookIsNotABackwardMove) {
@@ -340,33 +366,11 @@ TEST(PracticeChecker, NoMessageAfterAFatalVerdictWhateverTheTracerDoes) {
     EXPECT_EQ(c.current_stroke(), 0);
 }
 
-TEST(PracticeChecker, AFatalMoveThatPassesACornerSaysNothingMore) {
-    PracticeChecker c = tracing(hook());
-    c.move(27, 100);
-    c.move(32, 100);
-    ASSERT_EQ(c.target_point(), 3); // the corner
-    c.move(48, 103);                // 13 from the corner, yet past it
-    EXPECT_EQ(newest(c), "FATAL: Too far from line");
-    EXPECT_EQ(c.feedback().count(), 2);
-}
-
-TEST(PracticeChecker, APressOnceEveryStrokeHasBeenStartedEndsTheAttempt) {
-    // The release of the last stroke happened outside the box, so the box never saw it.
-    PracticeChecker c = tracing(stroke_set({straight_stroke(20, 50, 1, 0, 5)}));
-    const PracticeEffects fx = c.press(20, 50);
-    EXPECT_EQ(newest(c), "FATAL: Incorrect Stroke Order");
-    EXPECT_EQ(fx.cues, std::vector<int>{CueWrong});
-    EXPECT_EQ(c.current_stroke(), 0);
-    EXPECT_FALSE(c.practising());
-}
-
 TEST(PracticeChecker, SixteenMessagesKeepFifteenWithTheOldestFadedToTheBackground) {
     StrokeSet set;
     for (int s = 0; s < 10; ++s)
         set.add_stroke(straight_stroke(20, 20 + 20 * s, 1, 0, 3)); // 10 pixels long
-    PracticeChecker c;
-    c.load_kanji(set);
-    c.start_practice();
+    PracticeChecker c = practising(set);
     for (int s = 0; s < 8; ++s) { // two messages per stroke
         c.press(20, 20 + 20 * s);
         c.release(30, 20 + 20 * s);
@@ -381,24 +385,7 @@ TEST(PracticeChecker, SixteenMessagesKeepFifteenWithTheOldestFadedToTheBackgroun
     EXPECT_NE(lines[13].colour, RGB(228, 228, 228));
 }
 
-TEST(PracticeChecker, ResetsClearWhatTheirRoundClears) {
-    PracticeChecker c = tracing(long_line());
-    c.move(21, 100);
-    c.move(20, 100); // one backward move
-    c.leave_practice();
-    EXPECT_FALSE(c.practice_mode());
-    EXPECT_EQ(c.press(20, 100).cursor, PracticeCursor::Refused);
-    c.start_practice();
-    EXPECT_EQ(c.feedback().count(), 0);
-    EXPECT_EQ(c.current_stroke(), -1);
-    EXPECT_EQ(c.backward_moves(), 1);
-    c.load_kanji(long_line());
-    EXPECT_EQ(c.backward_moves(), 0);
-    EXPECT_FALSE(c.practising());
-    EXPECT_FALSE(c.practice_mode());
-}
-
-TEST(PracticeChecker, StrokesOfOneOrTwoPointsCanBeTraced) {
+TEST(PracticeChecker, StrokesOfOneOrTwoPointsCanBeTracedAndOneWithoutPointsCannot) {
     const StrokeSet set = stroke_set({{{50, 50, 0}}, {{80, 50, 0}, {80, 55, 0}}});
     PracticeChecker c = tracing(set);
     c.move(52, 51);
@@ -409,13 +396,8 @@ TEST(PracticeChecker, StrokesOfOneOrTwoPointsCanBeTraced) {
     c.move(80, 56);
     c.release(80, 57);
     EXPECT_EQ(newest(c), "WELL DONE: Character complete");
-}
-
-TEST(PracticeChecker, AStrokeWithoutPointsCannotBeStarted) {
-    PracticeChecker c;
-    c.load_kanji(stroke_set({{}, straight_stroke(20, 50, 1, 0, 5)}));
-    c.start_practice();
-    c.press(0, 0);
-    EXPECT_EQ(newest(c), "FATAL: Too far from stroke start");
-    EXPECT_EQ(c.release(0, 0).cursor, PracticeCursor::Refused);
+    PracticeChecker d = practising(stroke_set({{}, straight_stroke(20, 50, 1, 0, 5)}));
+    d.press(0, 0);
+    EXPECT_EQ(newest(d), "FATAL: Too far from stroke start");
+    EXPECT_EQ(d.release(0, 0).cursor, PracticeCursor::Refused);
 }

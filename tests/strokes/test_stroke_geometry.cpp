@@ -65,26 +65,20 @@ StrokeStarts crowded_starts() {
 
 } // namespace
 
-TEST(NumberMarker, ReviewShiftsAddUpOverEveryEarlierStartInItsSquare) {
+TEST(NumberMarker, ShiftsAddUpOverEarlierStartsInTheSquareByTheFlavoursRule) {
     const StrokeStarts starts = crowded_starts();
-    // From start 0: trunc(1 * 2.15), trunc(11 * 2.15); from start 1: trunc(-2 * 2.15),
+    // Review: from start 0, trunc(1 * 2.15), trunc(11 * 2.15); from start 1, trunc(-2 * 2.15),
     // trunc(13 * 2.15).
     EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, 2, 51, 51),
               (BoxPoint{51 + 2 - 4, 51 + 23 + 27}));
     EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, 3, 120, 120),
               (BoxPoint{120, 120}));
-}
-
-TEST(NumberMarker, ExerciseShiftsFromTheShiftedMarkerWithTheSquareLeftWhereItWas) {
-    const StrokeStarts starts = crowded_starts();
-    // Start 0: (0, trunc(10 * 1.95)) to (51, 70); start 1, still inside the square around
-    // (51, 51): (0, trunc((61 - 70) * 1.95)) to (51, 53).
+    // Exercise: from the shifted marker, with the square left where it was. Start 0: (0,
+    // trunc(10 * 1.95)) to (51, 70); start 1, still inside the square around (51, 51): (0,
+    // trunc((61 - 70) * 1.95)) to (51, 53).
     EXPECT_EQ(number_marker_position(MarkerFlavour::Exercise, &starts, 2, 51, 51),
               (BoxPoint{51, 53}));
-}
-
-TEST(NumberMarker, NoShiftForTheFirstStrokeWithoutACheckOrInThePracticeFlavour) {
-    const StrokeStarts starts = crowded_starts();
+    // No shift for the first stroke, without a check, or in the practice flavour.
     EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, 0, 50, 50),
               (BoxPoint{50, 50}));
     EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, -1, 51, 51),

@@ -1,10 +1,75 @@
 // The stroke order exercise on the offscreen platform: clicks on the display find the starts in
-// order, each state's texts and scores, Show Answer, auto-progress and the full sequence.
+// order, each state's texts and scores, Show Answer, auto-progress and the full sequence; and its
+// rules without a window. The fixture uses the exercises' stand-in main window, the real opener,
+// and clicks on the display the way a user gives them.
 #include "check_box.h"
+#include "exercises/exercise_fixture.h"
+#include "glyph_display.h"
 #include "options.h"
-#include "test_stroke_order_ex_fixture.h"
+#include "sound_cue.h"
+#include "stroke_box.h"
+#include "stroke_order_ex.h"
+#include "stroke_order_ex_rules.h"
+#include "stroke_screens.h"
+#include "stroke_test_support.h"
 
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+class StrokeOrderExTest : public ExerciseTest {
+  protected:
+    void SetUp() override {
+        ExerciseTest::SetUp();
+        Exercises_SetStrokeOrderOpener(StrokeOrderEx_Open);
+    }
+
+    static StrokeOrderExWindow* window() { return StrokeOrderEx_Window(); }
+    // Opens the exercise over `list` and asks its kanji in that order (not shuffled).
+    void open_in_order(const std::vector<int>& list, bool in_sequence = false) {
+        set_learning_list(list);
+        OpenExercise(ExerciseKind::StrokeOrderExercise, in_sequence);
+        ASSERT_NE(window(), nullptr);
+        session().kanjiList = list;
+        LoadExerciseKanji(0);
+    }
+    static QPoint start_of(int stroke) {
+        const StrokeStart& s = window()->starts().start(stroke);
+        return {s.x, s.y};
+    }
+    static void click_start(int stroke, QPoint offset = {}) {
+        click(window()->display(), start_of(stroke) + offset);
+    }
+    static void click_starts(int from, int to) { // from to to - 1
+        for (int i = from; i < to; ++i)
+            click_start(i);
+    }
+    static int stroke_count() { return window()->starts().stroke_count(); }
+    static QString feedback() { return feedback_text(window()->feedback()); }
+    // The number marker's dark red ring around a start, in pixels of the display.
+    static int marker_pixels(int stroke) {
+        Surface shown;
+        shown.image() = window()->display()->canvas().snapshot();
+        const QPoint p = start_of(stroke);
+        return count_near(shown, {p.x() - 8, p.y() - 8, p.x() + 9, p.y() + 9}, RGB(128, 0, 0), 30);
+    }
+
+    // The first `count` kanji of at least `strokes` strokes whose starts lie at least 31 pixels
+    // apart each way, so that a click on one start never falls in another's square.
+    static std::vector<int> spread_kanji(int count, int strokes) {
+        std::vector<int> found;
+        for (int k = 1; k <= kKanjiTotal && int(found.size()) < count; ++k) {
+            const StrokeStarts starts = starts_of(k, StrokeScreen::Exercise);
+            bool spread = starts.stroke_count() >= strokes;
+            for (int i = 0; i < starts.stroke_count(); ++i)
+                for (int j = 0; j < i; ++j) {
+                    const StrokeStart &a = starts.start(i), &b = starts.start(j);
+                    spread = spread && std::max(std::abs(a.x - b.x), std::abs(a.y - b.y)) >= 31;
+                }
+            if (spread) found.push_back(k);
+        }
+        return found;
+    }
+};
 
 namespace {
 
@@ -21,7 +86,7 @@ TEST_F(StrokeOrderExTest, EveryStartClickedInOrderIsNumberedAndScoresTheKanji) {
     cues.clear();
     for (int i = 0; i < n; ++i) {
         EXPECT_EQ(marker_pixels(i), 0) << "start " << i << " before it is found";
-        click_start(i);
+        click_start(i, i == 1 ? QPoint(14, -15) : QPoint(-15, 14)); // the hit square's corners
         EXPECT_GT(marker_pixels(i), 10) << "start " << i << " after it is found";
         EXPECT_EQ(slots_of(kanji[0])[StrokeOrderExercise], 1u) << "from the first start on";
         if (i + 1 < n) {
@@ -47,20 +112,6 @@ TEST_F(StrokeOrderExTest, EveryStartClickedInOrderIsNumberedAndScoresTheKanji) {
     EXPECT_EQ(cues.size(), size_t(n));
     EXPECT_EQ(slots_of(kanji[0])[StrokeOrderExercise], 0u);
     EXPECT_EQ(session().feedbackState, StrokeOrderComplete);
-}
-
-TEST_F(StrokeOrderExTest, AClickHitsUpToFourteenRightAndFifteenAboveAStart) {
-    const std::vector<int> kanji = spread_kanji(1, 3);
-    open_in_order(kanji);
-    click_start(0, QPoint(14, -15));
-    EXPECT_EQ(window()->found(), 1);
-    click_start(1, QPoint(15, 0));
-    EXPECT_EQ(window()->found(), 1);
-    EXPECT_EQ(session().feedbackState, StrokeOrderMissed);
-    click_start(1, QPoint(0, -16));
-    EXPECT_EQ(window()->found(), 1);
-    click_start(1, QPoint(-15, 14));
-    EXPECT_EQ(window()->found(), 2);
 }
 
 TEST_F(StrokeOrderExTest, AMissAfterTwoStartsCostsEverySlotAndTheRestEarnNothing) {
@@ -195,8 +246,9 @@ TEST_F(StrokeOrderExTest, AutoProgressCountsDownAfterAWholeKanjiButNotOnTheLast)
     EXPECT_EQ(get_option_slot(OptAutoProgressStrokeOrder), 0);
 }
 
-TEST_F(StrokeOrderExTest, TheFullSequenceOpensItFourthAndTheGridAfterIt) {
-    set_learning_list(kanji_with_both_readings(1));
+TEST_F(StrokeOrderExTest, TheFullSequenceOpensItFourthAndTheGridAfterItOrSaysAllArePassed) {
+    const std::vector<int> list = kanji_with_both_readings(2);
+    set_learning_list(list);
     AdvanceExerciseSequence();
     for (int i = 0; i < 3; ++i)
         press(open_exercise()->exit_button());
@@ -208,11 +260,8 @@ TEST_F(StrokeOrderExTest, TheFullSequenceOpensItFourthAndTheGridAfterIt) {
     ASSERT_NE(open_exercise(), nullptr);
     EXPECT_EQ(open_exercise()->kind(), ExerciseKind::KanjiGridSearch);
     EXPECT_TRUE(view.removed.empty());
-}
+    press(open_exercise()->exit_button());
 
-TEST_F(StrokeOrderExTest, WithEveryKanjiPassedItSaysSoAndTheSequenceGoesOn) {
-    const std::vector<int> list = kanji_with_both_readings(2);
-    set_learning_list(list);
     SetExcludeCompleted(true);
     for (int k : list)
         Scores_SetSlot(k, StrokeOrderExercise, 1);
@@ -224,6 +273,42 @@ TEST_F(StrokeOrderExTest, WithEveryKanjiPassedItSaysSoAndTheSequenceGoesOn) {
     EXPECT_EQ(open_exercise()->kind(), ExerciseKind::KanjiGridSearch);
     ASSERT_EQ(message_texts.size(), 1u);
     EXPECT_TRUE(message_texts[0].contains(QStringLiteral("in this stroke order exercise.")));
+}
+
+StrokeStarts starts_at(std::initializer_list<QPoint> points) {
+    StrokeStarts starts;
+    for (QPoint p : points)
+        starts.add({p.x(), p.y(), p.x(), p.y() + 10});
+    return starts;
+}
+
+TEST(StrokeOrderRules, TheHitSquareTakesItsLeftAndTopEdgesOnly) {
+    const StrokeStart s{100, 60, 100, 70};
+    struct Case {
+        int dx, dy;
+        bool hit;
+    };
+    for (const Case& c : {Case{0, 0, true}, Case{14, -15, true}, Case{-15, 14, true},
+                          Case{-15, -15, true}, Case{14, 14, true}, Case{15, 0, false},
+                          Case{0, 15, false}, Case{-16, 0, false}, Case{0, -16, false}})
+        EXPECT_EQ(stroke_start_hit(s, s.x + c.dx, s.y + c.dy), c.hit) << c.dx << "," << c.dy;
+}
+
+// The window disables Show Answer once the starts are all found; the rule itself refuses too.
+TEST(StrokeOrderRules, ShowAnswerEndsOnlyAnOpenQuestion) {
+    const StrokeStarts starts = starts_at({{50, 50}, {150, 50}});
+    StrokeOrderQuestion q;
+    StrokeOrderEx_Judge(q, starts, 50, 50, false);
+    StrokeOrderEx_Judge(q, starts, 150, 50, false);
+    ASSERT_EQ(q.state, StrokeOrderComplete);
+    EXPECT_FALSE(StrokeOrderEx_Reveal(q, 2, true));
+    EXPECT_EQ(q.state, StrokeOrderComplete);
+    EXPECT_TRUE(q.first_attempt);
+    StrokeOrderQuestion missed;
+    StrokeOrderEx_Judge(missed, starts, 150, 50, false);
+    EXPECT_TRUE(StrokeOrderEx_Reveal(missed, 2, true));
+    EXPECT_EQ(missed.state, StrokeOrderAllShown);
+    EXPECT_EQ(missed.found, 2);
 }
 
 } // namespace

@@ -61,12 +61,15 @@ TEST_F(StrokeStoreTest, StoresKeepThirtyStrokesOfAThousandPointsWhateverTheFileS
     EXPECT_EQ(direct.point_count(0), kMaxStoredPoints);
 }
 
-TEST_F(StrokeStoreTest, StartsCarryPointTwoOrTheLastPointOfAShorterStroke) {
-    KanjiEntry e;
+TEST_F(StrokeStoreTest, StartsCarryPointTwoOrTheLastPointOfAShorterStrokeAndNoStrokesLoadEmpty) {
+    KanjiEntry e, bare;
     e.kanji = u'\u4e8c';
     e.strokes = {samples(0, 0, 5), samples(0, 60, 2), samples(0, 120, 1)};
-    write_kanji_file({e});
+    bare.kanji = u'\u4e01';
+    write_kanji_file({e, bare});
     KanjiData_LoadStrokes(1);
+    StrokeSet set;
+    StrokeSet_Load(set, StrokeScreen::Practice);
     StrokeStarts starts;
     StrokeStarts_Load(starts, StrokeScreen::Exercise);
     ASSERT_EQ(starts.stroke_count(), 3);
@@ -76,22 +79,9 @@ TEST_F(StrokeStoreTest, StartsCarryPointTwoOrTheLastPointOfAShorterStroke) {
     EXPECT_EQ(starts.start(1).toward_x, six);
     EXPECT_EQ(starts.start(1).toward_y, map_design(StrokeScreen::Exercise, 60));
     EXPECT_EQ(starts.start(2).toward_x, starts.start(2).x);
-}
 
-TEST_F(StrokeStoreTest, AKanjiWithoutStrokesLoadsEmptyStores) {
-    KanjiEntry e;
-    e.kanji = u'\u4e00';
-    e.strokes = {samples(0, 0, 3)};
-    KanjiEntry bare;
-    bare.kanji = u'\u4e01';
-    write_kanji_file({e, bare});
-    KanjiData_LoadStrokes(1);
-    StrokeSet set;
+    KanjiData_LoadStrokes(2); // no strokes: loading empties the stores
     StrokeSet_Load(set, StrokeScreen::Practice);
-    ASSERT_EQ(set.stroke_count(), 1);
-    KanjiData_LoadStrokes(2); // no strokes
-    StrokeSet_Load(set, StrokeScreen::Practice);
-    StrokeStarts starts;
     StrokeStarts_Load(starts, StrokeScreen::Review);
     EXPECT_EQ(set.stroke_count(), 0);
     EXPECT_EQ(starts.stroke_count(), 0);
