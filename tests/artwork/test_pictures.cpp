@@ -1,5 +1,5 @@
-// The pictures beside the program: the splash bitmap, the pencil cursors with their hot spots
-// and the application icon.
+// The pictures beside the program: the splash bitmap (and its double size for screens with
+// twice the pixels), the pencil cursors with their hot spots and the application icon.
 #include "run_files.h"
 
 #include <QFile>
@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kSplashW = 362, kSplashH = 247;
 
-TEST(Splash, IsA24BitBitmapOfTheSplashWindowsSize) {
+TEST(Splash, IsA24BitBitmapOfTheSplashWindowsSizeDrawnFinerAtTheDoubleSize) {
     const QByteArray bytes = read_run_file("res/splash.bmp");
     const ByteView v(bytes);
     ASSERT_TRUE(bytes.startsWith("BM"));
@@ -32,6 +32,15 @@ TEST(Splash, IsA24BitBitmapOfTheSplashWindowsSize) {
         for (int x = 0; x < kSplashW; ++x)
             if (qBlue(image.pixel(x, y)) > 2 * qRed(image.pixel(x, y)) + 20) ++ink;
     EXPECT_GT(ink, 2000);
+
+    const QImage big(run_path("res/splash@2x.bmp"));
+    ASSERT_EQ(big.size(), image.size() * 2);
+    EXPECT_LT(mean_difference(image, big), 6.0);
+    EXPECT_GT(mixed_blocks(big), 500) << "the emblem and the name drawn finer";
+    EXPECT_GT(contrasting_blocks(big, QRect(48, 88, 320, 320), 32), 300)
+        << "the emblem brushed finer";
+    for (int y = 0; y < 4; ++y) // the two border lines, each two device pixels thick
+        EXPECT_EQ(big.pixel(300, y), y < 2 ? qRgb(128, 128, 128) : qRgb(255, 255, 255)) << y;
 }
 
 struct Spot {

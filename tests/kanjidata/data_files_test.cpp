@@ -111,7 +111,10 @@ TEST_F(CommittedData, EveryKanjiOfThe1981ListOnceInStudyOrder) {
     EXPECT_NE(stored.substr(0, 10).find(u'人'), std::u16string::npos);
 }
 
-TEST_F(CommittedData, TextFieldsKeepTheirScriptsLimitsAndPairing) {
+// Every reading of every kanji is spelled exactly as the converter spells it: no exceptions.
+TEST_F(CommittedData, TextFieldsKeepTheirScriptsLimitsAndPairingAndRomaniseExactly) {
+    ASSERT_EQ(kanji.size(), size_t(kKanjiTotal));
+    size_t readings = 0;
     for (const StoredKanji& k : kanji) {
         const KanjiRecord& r = k.record;
         SCOPED_TRACE(utf16_to_utf8(std::u16string(1, r.Kanji)));
@@ -133,6 +136,7 @@ TEST_F(CommittedData, TextFieldsKeepTheirScriptsLimitsAndPairing) {
         for (size_t i = 0; i < on.size(); ++i) {
             EXPECT_TRUE(only(on[i], [](char16_t c) { return c >= u'ァ' && c <= u'ー'; }));
             EXPECT_TRUE(only(onR[i], [](char16_t c) { return c >= u'A' && c <= u'Z'; }));
+            EXPECT_EQ(kana_to_upper_romaji(on[i]), utf16_to_utf8(onR[i]));
         }
         for (size_t i = 0; i < kun.size(); ++i) {
             EXPECT_TRUE(only(kun[i], [](char16_t c) {
@@ -140,38 +144,12 @@ TEST_F(CommittedData, TextFieldsKeepTheirScriptsLimitsAndPairing) {
             }));
             EXPECT_TRUE(
                 only(kunR[i], [](char16_t c) { return (c >= u'a' && c <= u'z') || c == u'.'; }));
+            EXPECT_EQ(kana_to_romaji(kun[i]), utf16_to_utf8(kunR[i]));
         }
+        readings += on.size() + kun.size();
         EXPECT_EQ(r.TrailingFlag, 0);
     }
-}
-
-// Every reading of every kanji is spelled exactly as the converter spells it: no exceptions.
-TEST_F(CommittedData, EveryReadingRomanisesToItsStoredRomaji) {
-    ASSERT_EQ(kanji.size(), size_t(kKanjiTotal));
-    size_t readings = 0;
-    for (const StoredKanji& k : kanji) {
-        const KanjiRecord& r = k.record;
-        SCOPED_TRACE(utf16_to_utf8(std::u16string(1, r.Kanji)));
-        const auto on = split_readings(r.OnPronun.text()), onR = split_readings(r.OnRomaji.text());
-        const auto kun = split_readings(r.KunPronun.text()),
-                   kunR = split_readings(r.KunRomaji.text());
-        ASSERT_EQ(on.size(), onR.size());
-        ASSERT_EQ(kun.size(), kunR.size());
-        for (size_t i = 0; i < on.size(); ++i)
-            EXPECT_EQ(kana_to_upper_romaji(on[i]), utf16_to_utf8(onR[i]));
-        for (size_t i = 0; i < kun.size(); ++i)
-            EXPECT_EQ(kana_to_romaji(kun[i]), utf16_to_utf8(kunR[i]));
-        readings += on.size() + kun.size();
-    }
     EXPECT_GT(readings, size_t(2 * kKanjiTotal));
-}
-
-TEST_F(CommittedData, HundredReadsHyakuNotLikeWhite) {
-    const StoredKanji* hundred = find(u'百');
-    const StoredKanji* white = find(u'白');
-    ASSERT_TRUE(hundred && white);
-    EXPECT_EQ(hundred->record.OnRomaji.text(), u"HYAKU, BYAKU");
-    EXPECT_NE(hundred->record.OnRomaji.text(), white->record.OnRomaji.text());
 }
 
 TEST_F(CommittedData, StrokesStayWithinTheirLimitsAndTheDesignSquare) {
@@ -238,42 +216,38 @@ TEST_F(CommittedData, ExamplesContainTheirKanjiAndAreSharedNotRepeated) {
     }
 }
 
-TEST_F(CommittedData, OneIsASingleHorizontalStroke) {
-    const StoredKanji* k = find(u'一');
-    ASSERT_TRUE(k);
-    ASSERT_EQ(k->strokes.size(), 1u);
-    const auto& s = k->strokes[0];
+// Known kanji: 百 reads HYAKU unlike 白; 一 is one stroke written left to right; 口 has three
+// strokes, the second turning down at the top right; 下 has さ.げる among its KUN readings.
+TEST_F(CommittedData, KnownKanjiHaveTheirReadingsAndStrokes) {
+    const StoredKanji *hundred = find(u'百'), *white = find(u'白'), *one = find(u'一'),
+                      *mouth = find(u'口'), *below = find(u'下');
+    ASSERT_TRUE(hundred && white && one && mouth && below);
+    EXPECT_EQ(hundred->record.OnRomaji.text(), u"HYAKU, BYAKU");
+    EXPECT_NE(hundred->record.OnRomaji.text(), white->record.OnRomaji.text());
+
+    ASSERT_EQ(one->strokes.size(), 1u);
+    const auto& s = one->strokes[0];
     EXPECT_GT(s.back().x - s.front().x, 150); // written left to right across the square
     EXPECT_LT(std::abs(s.back().y - s.front().y), 30);
-    EXPECT_NE(k->record.Meaning.text().find(u"one"), std::u16string::npos);
-}
+    EXPECT_NE(one->record.Meaning.text().find(u"one"), std::u16string::npos);
 
-TEST_F(CommittedData, MouthHasThreeStrokesTheSecondTurningDown) {
-    const StoredKanji* k = find(u'口');
-    ASSERT_TRUE(k);
-    ASSERT_EQ(k->strokes.size(), 3u);
-    const auto& left = k->strokes[0];
+    ASSERT_EQ(mouth->strokes.size(), 3u);
+    const auto is_corner = [](const StrokeSample& p) { return p.corner == 1; };
+    const auto& left = mouth->strokes[0];
     EXPECT_GT(left.back().y - left.front().y, 100); // the left side, drawn downwards
-    const auto& top = k->strokes[1];
-    const auto corner =
-        std::find_if(top.begin(), top.end(), [](const StrokeSample& p) { return p.corner == 1; });
+    EXPECT_EQ(std::count_if(left.begin(), left.end(), is_corner), 0);
+    const auto& top = mouth->strokes[1];
+    const auto corner = std::find_if(top.begin(), top.end(), is_corner);
     ASSERT_NE(corner, top.end());
     EXPECT_GT(corner->x - top.front().x, 100); // the corner is at the top right:
     EXPECT_GT(top.back().y - corner->y, 80);   // right along the top, then down
-    EXPECT_EQ(std::count_if(k->strokes[0].begin(), k->strokes[0].end(),
-                            [](const StrokeSample& p) { return p.corner == 1; }),
-              0);
-}
 
-TEST_F(CommittedData, KunReadingsOfBelowWithTheirRomaji) {
-    const StoredKanji* k = find(u'下');
-    ASSERT_TRUE(k);
-    const auto kun = split_readings(k->record.KunPronun.text());
-    const auto romaji = split_readings(k->record.KunRomaji.text());
+    const auto kun = split_readings(below->record.KunPronun.text());
+    const auto romaji = split_readings(below->record.KunRomaji.text());
     ASSERT_GE(kun.size(), 3u);
     const auto sageru = std::find(kun.begin(), kun.end(), u"さ.げる");
     ASSERT_NE(sageru, kun.end());
     EXPECT_EQ(romaji[size_t(sageru - kun.begin())], u"sa.geru");
     EXPECT_EQ(romaji[0], u"shita");
-    EXPECT_EQ(k->record.OnRomaji.text(), u"KA, GE");
+    EXPECT_EQ(below->record.OnRomaji.text(), u"KA, GE");
 }

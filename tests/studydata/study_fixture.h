@@ -99,6 +99,22 @@ class StudyDataTest : public ::testing::Test {
     void write_kanji(const std::vector<KanjiEntry>& entries) {
         write_bytes("data/kanji.dat", build_kanji_file(entries));
     }
+    static void open_study_state() {
+        CompletedList_Load();
+        Scores_Open();
+        LearningList_Load();
+    }
+    // Passes every exercise of `kanji` but `except_slot` (-1: none left out).
+    static void pass(int kanji, int except_slot = -1) {
+        for (int slot = KanjiMeaningMC; slot <= KanjiGridSearch; ++slot)
+            if (slot != except_slot) Scores_SetSlot(kanji, slot, 1);
+    }
+    static std::vector<int32_t> list_contents() {
+        std::vector<int32_t> list;
+        for (int p = 0; p < LearningList_Count(); ++p)
+            list.push_back(LearningList_At(p));
+        return list;
+    }
 
     std::filesystem::path dir_;
 

@@ -59,18 +59,6 @@ TEST_F(OptionsTest, ShortEmptyAndLongFiles) {
     EXPECT_EQ(read_bytes("brushwise.opt").size(), 424u);
 }
 
-TEST_F(OptionsTest, FailedSaveKeepsTheOldFile) {
-    Options_Load();
-    set_option_slot(5, 42);
-    // The temporary file cannot be created: the save fails and the old file survives whole.
-    std::filesystem::create_directory("brushwise.opt.tmp");
-    set_option_slot(5, 43);
-    EXPECT_FALSE(Options_Save());
-    const auto file = read_bytes("brushwise.opt");
-    ASSERT_EQ(file.size(), 424u);
-    EXPECT_EQ(word_at(file, 20), 42u);
-}
-
 TEST(Random, FollowsTheClassicRecurrence) {
     // The first values of the classic generator seeded with 1.
     random_seed(1);

@@ -110,7 +110,7 @@ TEST(RadioBehaviour, SelectingReportsOnceAndReselectingNothing) {
 
 // ---- caption wrapping ----
 
-TEST(CaptionWrap, BreaksAtTheLastSpaceBeforeTheOverflow) {
+TEST(CaptionWrap, BreaksAtTheLastSpaceBeforeTheOverflowOrElseWhereTheWidthEnds) {
     const QString caption = QStringLiteral("Exclude completed Kanji from Individual Exercises");
     const int threshold = 30 * kCharWidth; // the 31st character overflows
     CaptionLines lines = wrap_caption(caption, threshold, fixed_width);
@@ -118,20 +118,16 @@ TEST(CaptionWrap, BreaksAtTheLastSpaceBeforeTheOverflow) {
     EXPECT_EQ(lines.break_index, expected_break);
     EXPECT_EQ(lines.first, caption.left(expected_break));
     EXPECT_EQ(lines.second, caption.mid(expected_break + 1)) << "the space is dropped";
-}
 
-TEST(CaptionWrap, WithoutASpaceBreaksAtTheLastCharacterThatFits) {
-    const QString caption = QStringLiteral("Donotshowthiswarningagain.");
-    CaptionLines lines = wrap_caption(caption, 10 * kCharWidth, fixed_width);
-    EXPECT_EQ(lines.first, caption.left(10));
-    EXPECT_EQ(lines.second, caption.mid(10));
-}
+    const QString unbroken = QStringLiteral("Donotshowthiswarningagain.");
+    lines = wrap_caption(unbroken, 10 * kCharWidth, fixed_width);
+    EXPECT_EQ(lines.first, unbroken.left(10));
+    EXPECT_EQ(lines.second, unbroken.mid(10));
 
-TEST(CaptionWrap, ACaptionThatFitsStaysOnOneLine) {
-    const QString caption = QStringLiteral("Show Kanji Meanings");
-    CaptionLines lines = wrap_caption(caption, fixed_width(caption), fixed_width);
+    const QString fits = QStringLiteral("Show Kanji Meanings");
+    lines = wrap_caption(fits, fixed_width(fits), fixed_width);
     EXPECT_FALSE(lines.wrapped());
-    EXPECT_EQ(lines.first, caption);
+    EXPECT_EQ(lines.first, fits);
     EXPECT_EQ(lines.break_index, 0);
 }
 
@@ -171,13 +167,22 @@ TEST_F(ChoiceControls, SizesFollowTheCaption) {
     EXPECT_EQ(radio->width(), one_line->width() - 22 + 19);
 }
 
-TEST_F(ChoiceControls, ClickTogglesAndReports) {
+TEST_F(ChoiceControls, ClickAndSpaceToggleAndReportADisabledBoxPassesTheFocusOn) {
     CheckBox* box = make_box(QStringLiteral("Show Kanji Meanings"));
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(box->checked());
     EXPECT_TRUE(box->hasFocus()) << "a press takes the focus";
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_THAT(changes, ::testing::ElementsAre(true, false));
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_THAT(changes, ::testing::ElementsAre(true, false, true));
+    EXPECT_TRUE(box->checked());
+    CheckBox* disabled = make_box(QStringLiteral("A"));
+    CheckBox* next = make_box(QStringLiteral("B"));
+    disabled->set_tab_order(next, next);
+    disabled->set_enabled(false);
+    disabled->focus();
+    EXPECT_TRUE(next->hasFocus());
 }
 
 TEST_F(ChoiceControls, PressInsideReleaseOutsideLeavesTheValue) {
@@ -196,24 +201,6 @@ TEST_F(ChoiceControls, PressInsideReleaseOutsideLeavesTheValue) {
     QTest::mouseRelease(box, Qt::LeftButton, {}, outside);
     EXPECT_EQ(box->behaviour().value, 0);
     EXPECT_TRUE(changes.empty());
-}
-
-TEST_F(ChoiceControls, SpaceOnAFocusedBoxTogglesOnce) {
-    CheckBox* box = make_box(QStringLiteral("Show Kanji Meanings"));
-    box->focus();
-    ASSERT_TRUE(box->hasFocus());
-    QTest::keyClick(box, Qt::Key_Space);
-    EXPECT_THAT(changes, ::testing::ElementsAre(true));
-    EXPECT_TRUE(box->checked());
-}
-
-TEST_F(ChoiceControls, DisabledBoxPassesTheFocusOn) {
-    CheckBox* box = make_box(QStringLiteral("A"));
-    CheckBox* next = make_box(QStringLiteral("B"));
-    box->set_tab_order(next, next);
-    box->set_enabled(false);
-    box->focus();
-    EXPECT_TRUE(next->hasFocus());
 }
 
 TEST_F(ChoiceControls, RadioReportsOnlyANewSelection) {

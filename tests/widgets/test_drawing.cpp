@@ -1,8 +1,12 @@
 // Drawing helpers: the lined background, the window border, the sunken box's graded sides and
-// text shortening.
+// text shortening; the face-name table and fonts.
 #include "drawing.h"
+#include "fonts.h"
 #include "palette.h"
 
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <gmock/gmock.h>
 
 namespace {
@@ -18,7 +22,7 @@ ColorRef grey(int level) {
 
 constexpr ColorRef kUntouched = 0x123456;
 
-TEST(LinedBackground, LinesEveryTwoPixelsUpToAndIncludingTheBottomWhenEven) {
+TEST(LinedBackground, LinesEveryTwoPixelsUpToTheBottomWhenEvenAndInactiveIsPaler) {
     Surface s(20, 30);
     s.fill_rect(0, 0, 20, 30, kUntouched);
     const int y = 5, h = 10;
@@ -29,15 +33,10 @@ TEST(LinedBackground, LinesEveryTwoPixelsUpToAndIncludingTheBottomWhenEven) {
     }
     EXPECT_EQ(pixel(s, 2 + 8, y), kUntouched) << "a line ends before x + w";
     EXPECT_EQ(pixel(s, 4, y + h + 1), kUntouched);
-}
-
-TEST(LinedBackground, OddHeightStopsBeforeTheBottomAndInactiveIsPaler) {
-    Surface s(20, 30);
-    s.fill_rect(0, 0, 20, 30, kUntouched);
-    const int y = 4, h = 9;
-    draw_lined_background(s, 0, y, 10, h, false);
-    EXPECT_EQ(pixel(s, 3, y + h - 1), palette::LineInactive);
-    EXPECT_EQ(pixel(s, 3, y + h), kUntouched) << "y + h is outside the fill and not a line";
+    // An odd height stops before the bottom.
+    draw_lined_background(s, 12, 4, 6, 9, false);
+    EXPECT_EQ(pixel(s, 14, 12), palette::LineInactive);
+    EXPECT_EQ(pixel(s, 14, 13), kUntouched) << "y + h is outside the fill and not a line";
 }
 
 TEST(WindowBorder, DarkOrLightOuterRingWithAWhiteRingInside) {
@@ -78,12 +77,6 @@ int tens(const QString& s) {
     return int(s.size()) * 10;
 }
 
-TEST(FitTextToWidth, FiveCharactersOrFewerAreNeverShortened) {
-    QString text = QStringLiteral("abcde");
-    EXPECT_EQ(fit_text_to_width(tens, 10, text), 0);
-    EXPECT_EQ(text, QStringLiteral("abcde"));
-}
-
 TEST(FitTextToWidth, KeepsThePrefixBeforeTheFirstOverflowAndAddsDots) {
     for (int max = 75; max <= 125; max += 10) {
         QString text = QStringLiteral("abcdefghijklmnop");
@@ -96,14 +89,13 @@ TEST(FitTextToWidth, KeepsThePrefixBeforeTheFirstOverflowAndAddsDots) {
     }
 }
 
-TEST(FitTextToWidth, TextThatFitsIsLeftAlone) {
-    QString text = QStringLiteral("abcdefgh");
-    EXPECT_EQ(fit_text_to_width(tens, tens(text), text), 0);
-    EXPECT_EQ(text, QStringLiteral("abcdefgh"));
-}
-
-TEST(FitTextToWidth, EvenFiveCharactersAndDotsTooWideKeepsFour) {
-    QString text = QStringLiteral("abcdefgh");
+TEST(FitTextToWidth, FittingOrShortTextIsLeftAloneAndTooWideKeepsFourCharacters) {
+    for (auto [text, max] : {std::pair{"abcdefgh", 80}, std::pair{"abcde", 10}}) {
+        QString s = QString::fromLatin1(text);
+        EXPECT_EQ(fit_text_to_width(tens, max, s), 0) << text;
+        EXPECT_EQ(s, QString::fromLatin1(text));
+    }
+    QString text = QStringLiteral("abcdefgh"); // even five characters and dots are too wide
     EXPECT_EQ(fit_text_to_width(tens, 30, text), 1);
     EXPECT_EQ(text, QStringLiteral("abcd.."));
 }
@@ -115,28 +107,52 @@ TEST(FitTextToWidth, RealFontResultFitsTheWidth) {
     EXPECT_LE(Surface().text_width(text, font), 100);
 }
 
+bool contains(const Surface& s, ColorRef c) {
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            if (pixel(s, x, y) == c) return true;
+    return false;
+}
+
 TEST(DrawLabel, Style9IsAlwaysGreyAndStyle2CastsAShadow) {
     Surface s(200, 30);
     draw_label(s, 0, 0, QStringLiteral("Help:"), 14, LabelArialGrey, true);
-    bool grey_found = false, navy_found = false;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 200; ++x) {
-            grey_found |= pixel(s, x, y) == palette::LabelGrey;
-            navy_found |= pixel(s, x, y) == palette::Navy;
-        }
-    EXPECT_TRUE(grey_found);
-    EXPECT_FALSE(navy_found);
-
+    EXPECT_TRUE(contains(s, palette::LabelGrey));
+    EXPECT_FALSE(contains(s, palette::Navy));
     Surface shadowed(200, 30);
     draw_label(shadowed, 0, 0, QStringLiteral("Exercises:"), 14, LabelTahomaBoldShadow, true);
-    bool shadow = false, text = false;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 200; ++x) {
-            shadow |= pixel(shadowed, x, y) == palette::ShadowGrey;
-            text |= pixel(shadowed, x, y) == palette::Navy;
-        }
-    EXPECT_TRUE(shadow);
-    EXPECT_TRUE(text);
+    EXPECT_TRUE(contains(shadowed, palette::ShadowGrey));
+    EXPECT_TRUE(contains(shadowed, palette::Navy));
+}
+
+TEST(FaceTable, EveryFaceOfTheProgramMapsToAnInstalledFamily) {
+    init_face_table(); // registers Wine's Tahoma first
+    const QStringList installed = QFontDatabase::families();
+    for (const char* face :
+         {"Tahoma", "Arial", "Verdana", "Times New Roman", "MS Shell Dlg 2", kJapaneseFace}) {
+        const QString family = installed_family(QString::fromLatin1(face));
+        EXPECT_TRUE(installed.contains(family)) << face << " -> " << family.toStdString();
+    }
+    EXPECT_EQ(installed_family("MS Shell Dlg 2"), installed_family("Tahoma"));
+    EXPECT_EQ(installed_family("Arial"), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(installed_family("Times New Roman"), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(installed_family("Verdana"), QStringLiteral("DejaVu Sans"));
+}
+
+TEST(FaceTable, TahomaIsWinesWhenInstalled) {
+    if (!QFile::exists("/usr/share/wine/fonts/tahoma.ttf")) GTEST_SKIP() << "no Wine fonts";
+    EXPECT_EQ(installed_family("Tahoma"), QStringLiteral("Tahoma"));
+    const QFontInfo bold(make_font(FontSpec{QStringLiteral("Tahoma"), 12, true}));
+    EXPECT_EQ(bold.family(), QStringLiteral("Tahoma"));
+    EXPECT_TRUE(bold.bold()) << "the bold face is registered too";
+}
+
+TEST(MakeFont, CharacterHeightIsThePixelSize) {
+    const QFont f = make_font(FontSpec{QStringLiteral("Arial"), 17, false, true, true});
+    EXPECT_EQ(f.pixelSize(), 17);
+    EXPECT_TRUE(f.italic());
+    EXPECT_TRUE(f.underline());
+    EXPECT_FALSE(f.bold());
 }
 
 } // namespace

@@ -30,8 +30,8 @@ TEST(ExerciseCounterLayout, LabelsAreGreyAndValuesNavy) {
     EXPECT_EQ(texts.size(), 4u) << "no notice when completed kanji are included";
 }
 
-TEST(ExerciseCounterLayout, NarrowCounterShowsTheNoticeOnTwoLines) {
-    const auto texts = layout_exercise_counter(399, 10, 1, true);
+TEST(ExerciseCounterLayout, TheNoticeTakesTwoLinesOnANarrowCounterOneOnAWideOne) {
+    auto texts = layout_exercise_counter(399, 10, 1, true);
     const PlacedText* first = find_text(texts, "Completed Kanji");
     const PlacedText* second = find_text(texts, "are excluded");
     ASSERT_TRUE(first && second);
@@ -41,10 +41,7 @@ TEST(ExerciseCounterLayout, NarrowCounterShowsTheNoticeOnTwoLines) {
     EXPECT_FALSE(first->font.bold);
     EXPECT_EQ(first->colour, palette::LabelGrey);
     EXPECT_FALSE(find_text(texts, "Completed Kanji are excluded"));
-}
-
-TEST(ExerciseCounterLayout, WideCounterShowsTheNoticeOnOneLine) {
-    const auto texts = layout_exercise_counter(400, 10, 1, true);
+    texts = layout_exercise_counter(400, 10, 1, true);
     const PlacedText* notice = find_text(texts, "Completed Kanji are excluded");
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->x, 198);

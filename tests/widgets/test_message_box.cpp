@@ -23,17 +23,13 @@ namespace {
 
 // ---- sizes ----
 
-TEST(MessageBoxLayout, OneShortLineGetsTheMinimumSize) {
+TEST(MessageBoxLayout, OneShortLineGetsTheMinimumSizeAndEachFurtherLineALineHeight) {
     MessageBoxLayout l = message_box_layout(QStringLiteral("Saved."), MessageOk);
     EXPECT_EQ(l.width, 260);
     EXPECT_EQ(l.height, 105) << "104 is even, so one more";
-}
-
-TEST(MessageBoxLayout, EachFurtherLineAddsALineHeight) {
-    MessageBoxLayout one = message_box_layout(QStringLiteral("a"), MessageOk);
     MessageBoxLayout three = message_box_layout(QStringLiteral("a\nb\nc"), MessageOk);
     EXPECT_EQ(three.line_count, 3);
-    EXPECT_EQ(three.height - one.height, 2 * one.line_height);
+    EXPECT_EQ(three.height - l.height, 2 * l.line_height);
 }
 
 TEST(MessageBoxLayout, WideTextWidensTheBoxAndHeightsStayOdd) {
@@ -157,7 +153,7 @@ class MessageBoxTest : public ::testing::Test {
     bool owner_enabled_while_open = true;
 };
 
-TEST_F(MessageBoxTest, YesNoOkAnswers) {
+TEST_F(MessageBoxTest, YesNoOkAnswersWithTheOwnerDisabledOnlyWhileTheBoxIsOpen) {
     when_open([](QWidget* box) { click(button(box, " No ")); });
     EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageNo);
     when_open([](QWidget* box) { click(button(box, " Yes ")); });
@@ -165,11 +161,6 @@ TEST_F(MessageBoxTest, YesNoOkAnswers) {
     when_open([](QWidget* box) { click(button(box, " OK ")); });
     EXPECT_EQ(show_message_box(&owner, "Done.", MessageOk, -1), MessageYes);
     EXPECT_THAT(cues, ::testing::Contains("res/0.wav"));
-}
-
-TEST_F(MessageBoxTest, OwnerIsDisabledOnlyWhileTheBoxIsOpen) {
-    when_open([](QWidget* box) { click(button(box, " OK ")); });
-    show_message_box(&owner, "Done.", MessageOk, -1);
     EXPECT_FALSE(owner_enabled_while_open);
     EXPECT_TRUE(owner.isEnabled());
     EXPECT_EQ(open_message_box(), nullptr);
@@ -195,48 +186,46 @@ TEST_F(MessageBoxTest, ATickedAnswerIsTheOneGivenFromThenOn) {
                   answer);
         EXPECT_TRUE(cues.empty()) << "a remembered answer shows and sounds nothing";
     }
+    // Without the tick, each answer is asked again and never remembered.
+    for (const char* caption : {" Yes ", " No ", " Yes "}) {
+        when_open([caption](QWidget* box) { click(button(box, caption)); });
+        EXPECT_EQ(show_message_box(&owner, "Add a copy?", MessageYesNoWithCheck,
+                                   OptRememberAlreadyListed),
+                  caption[1] == 'Y' ? MessageYes : MessageNo);
+        EXPECT_EQ(get_option_slot(OptRememberAlreadyListed), 0);
+    }
     // A slot written with 1 by an earlier version still answers Yes.
     set_option_slot(OptRememberAlreadyListed, 1);
     EXPECT_EQ(show_message_box(&owner, "Listed.", MessageYesNoWithCheck, OptRememberAlreadyListed),
               MessageYes);
 }
 
-TEST_F(MessageBoxTest, CloseGlyphAnswersZeroPlusTheTick) {
+// The close glyph, or what the desktop does on Alt+F4 or the task bar's close (a close request
+// to the window), answers zero plus the tick; closing is no answer to remember.
+TEST_F(MessageBoxTest, ClosingAnswersZeroPlusTheTick) {
     const auto close_glyph = [](QWidget* box) {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 16, 10));
     };
-    when_open(close_glyph);
-    EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageClosed);
-
-    when_open([&](QWidget* box) {
-        click(box->findChild<CheckBox*>());
-        close_glyph(box);
-    });
-    EXPECT_EQ(show_message_box(&owner, "Listed.", MessageOkWithCheck, OptRememberAlreadyListed),
-              MessageClosed + MessageTicked);
-    EXPECT_EQ(get_option_slot(OptRememberAlreadyListed), 0) << "closing is no answer to remember";
-}
-
-// What the desktop does on Alt+F4 or the task bar's close: a close request to the window.
-TEST_F(MessageBoxTest, ACloseFromOutsideAnswersAsTheCloseGlyph) {
     const auto close_from_outside = [](QWidget* box) {
         // Should the request be lost, answer No after a while rather than wait for ever.
         QTimer::singleShot(3000, box, [box] { click(button(box, " No ")); });
         ASSERT_NE(box->windowHandle(), nullptr);
         box->windowHandle()->close();
     };
-    when_open(close_from_outside);
-    EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageClosed);
-    EXPECT_TRUE(owner.isEnabled());
-    EXPECT_EQ(open_message_box(), nullptr);
-
-    when_open([&](QWidget* box) {
-        click(box->findChild<CheckBox*>());
-        close_from_outside(box);
-    });
-    EXPECT_EQ(show_message_box(&owner, "Mark?", MessageYesNoWithCheck, OptRememberCompleted),
-              MessageClosed + MessageTicked);
-    EXPECT_EQ(get_option_slot(OptRememberCompleted), 0) << "closing is no answer to remember";
+    const std::function<void(QWidget*)> closes[] = {close_glyph, close_from_outside};
+    for (const auto& close : closes) {
+        when_open(close);
+        EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageClosed);
+        EXPECT_TRUE(owner.isEnabled());
+        EXPECT_EQ(open_message_box(), nullptr);
+        when_open([&](QWidget* box) {
+            click(box->findChild<CheckBox*>());
+            close(box);
+        });
+        EXPECT_EQ(show_message_box(&owner, "Mark?", MessageYesNoWithCheck, OptRememberCompleted),
+                  MessageClosed + MessageTicked);
+        EXPECT_EQ(get_option_slot(OptRememberCompleted), 0);
+    }
 }
 
 TEST_F(MessageBoxTest, TextLinesStepByTheLineHeightFromTop36) {
@@ -261,17 +250,7 @@ TEST_F(MessageBoxTest, TextLinesStepByTheLineHeightFromTop36) {
                 ::testing::ElementsAre(36 + cell[0], 36 + step + cell[0], 36 + 2 * step + cell[0]));
 }
 
-TEST_F(MessageBoxTest, EnterOnTheFocusedFirstButtonAnswersYes) {
-    when_open([](QWidget* box) {
-        Button* yes = button(box, " Yes ");
-        ASSERT_EVENTUALLY(yes->hasFocus());
-        QTest::keyClick(yes, Qt::Key_Return);
-        if (open_message_box()) click(button(box, " No ")); // never leave the box waiting
-    });
-    EXPECT_EQ(show_message_box(&owner, "Remove?", MessageYesNo, -1), MessageYes);
-}
-
-TEST_F(MessageBoxTest, TabCyclesYesNoCheckBox) {
+TEST_F(MessageBoxTest, TabCyclesYesNoCheckBoxAndEnterOnTheFocusedFirstButtonAnswersYes) {
     std::vector<QString> order;
     when_open([&](QWidget* box) {
         Button* yes = button(box, " Yes ");
@@ -285,32 +264,27 @@ TEST_F(MessageBoxTest, TabCyclesYesNoCheckBox) {
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         EXPECT_TRUE(yes->hasFocus()) << "back to Yes";
-        click(yes);
+        QTest::keyClick(yes, Qt::Key_Return);
+        if (open_message_box()) click(button(box, " No ")); // never leave the box waiting
     });
-    show_message_box(&owner, "Mark?", MessageYesNoWithCheck, OptRememberCompleted);
+    EXPECT_EQ(show_message_box(&owner, "Mark?", MessageYesNoWithCheck, OptRememberCompleted),
+              MessageYes);
     EXPECT_THAT(order, ::testing::ElementsAre(" Yes ", " No ", "check"));
 }
 
-TEST_F(MessageBoxTest, TimersKeepRunningWhileTheBoxWaits) {
+TEST_F(MessageBoxTest, BoxIsCentredOnTheOwnerAndTimersKeepRunningWhileItWaits) {
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(5);
+    QRect box_rect;
     when_open([&](QWidget* box) {
+        box_rect = box->frameGeometry();
         ASSERT_EVENTUALLY(ticks >= 3);
         click(button(box, " OK "));
     });
     show_message_box(&owner, "Done.", MessageOk, -1);
     EXPECT_GE(ticks, 3);
-}
-
-TEST_F(MessageBoxTest, BoxIsCentredOnTheOwner) {
-    QRect box_rect;
-    when_open([&](QWidget* box) {
-        box_rect = box->frameGeometry();
-        click(button(box, " OK "));
-    });
-    show_message_box(&owner, "Done.", MessageOk, -1);
     const QRect o = owner.frameGeometry();
     EXPECT_EQ(box_rect.size(), QSize(260, 105));
     EXPECT_EQ(box_rect.left(), o.left() + (o.width() - 260) / 2);

@@ -38,6 +38,7 @@ TEST(TextDisplayLayout, TextThatFitsIsDrawnOnceInTheLargeFontAtYOffset) {
     EXPECT_EQ(lines[0].y, -7);
     EXPECT_EQ(lines[0].colour, ColorRef(0xc00000));
     EXPECT_EQ(lines[0].font.face, "MS Shell Dlg 2");
+    EXPECT_TRUE(layout({}).empty()) << "no text draws nothing";
 }
 
 TEST(TextDisplayLayout, SlightlyTooWideTextIsDrawnSmallerOnOneLine) {
@@ -48,13 +49,10 @@ TEST(TextDisplayLayout, SlightlyTooWideTextIsDrawnSmallerOnOneLine) {
     EXPECT_EQ(lines[0].font.height, kSmall);
     EXPECT_EQ(lines[0].x, 60 / 7 + 3);
     EXPECT_EQ(lines[0].y, 3);
-}
-
-TEST(TextDisplayLayout, BoldIsKeptInBothSizes) {
-    TextDisplayGeometry g = kExercise;
-    g.bold = true;
-    EXPECT_TRUE(layout_text_display(g, "ab", fake_width)[0].font.bold);
-    EXPECT_TRUE(layout_text_display(g, QString(40, 'a'), fake_width)[0].font.bold);
+    TextDisplayGeometry bold = kExercise; // bold is kept in both sizes
+    bold.bold = true;
+    EXPECT_TRUE(layout_text_display(bold, "ab", fake_width)[0].font.bold);
+    EXPECT_TRUE(layout_text_display(bold, text, fake_width)[0].font.bold);
 }
 
 TEST(TextDisplayLayout, LongTextBreaksAtTheLastSpaceBeforeTheWidthIsReached) {
@@ -96,10 +94,6 @@ TEST(TextDisplayLayout, TheBreakIsSoughtOnlyInTheFirst29Characters) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].text, QString(29, QChar('i')));
     EXPECT_EQ(lines[1].text, "i " + QString(20, QChar('w')));
-}
-
-TEST(TextDisplayLayout, NoTextDrawsNothing) {
-    EXPECT_TRUE(layout({}).empty());
 }
 
 TEST(TextDisplayControl, LaysOutWithTheRealFontAndFollowsSetText) {
