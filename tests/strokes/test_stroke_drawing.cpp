@@ -130,6 +130,11 @@ TEST(FeedbackList, KeepsTheNewestFifteenNewestFirst) {
     EXPECT_EQ(list.by_age(0).text, "20");
     EXPECT_EQ(list.by_age(0).severity, 0);
     EXPECT_EQ(list.by_age(14).text, "6");
+    const auto lines = feedback_lines(list);
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines.back().colour, RGB(228, 228, 228)) << "the oldest faded to the background";
+    EXPECT_EQ(lines.back().y, 28 + 14 * 15);
+    EXPECT_NE(lines[13].colour, RGB(228, 228, 228));
     list.clear();
     EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(list.newest_slot(), -1);
