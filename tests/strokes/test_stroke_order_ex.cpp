@@ -186,10 +186,7 @@ TEST_F(StrokeOrderExTest, ShowAnswerNumbersEveryStartAndScoresNothing) {
 
 TEST_F(StrokeOrderExTest, TheLastEntrysKanjiEarlierInTheListAlreadyShowsTheLastTexts) {
     const std::vector<int> kanji = spread_kanji(2, 2);
-    set_learning_list({kanji[0], kanji[1], kanji[0]});
-    OpenExercise(ExerciseKind::StrokeOrderExercise, false);
-    session().kanjiList = {kanji[0], kanji[1], kanji[0]};
-    LoadExerciseKanji(0);
+    open_in_order({kanji[0], kanji[1], kanji[0]});
     click_starts(0, stroke_count());
     EXPECT_EQ(session().feedbackState, StrokeOrderCompleteLast);
     EXPECT_EQ(feedback(), QStringLiteral("Correct! | Exercise Complete."));
