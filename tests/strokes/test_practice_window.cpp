@@ -490,9 +490,7 @@ TEST_F(PracticeWindowStrokeAnimation, LeavingTheProgramClosesTheWindowAndStopsTh
     EXPECT_TRUE(main_window->isEnabled());
 }
 
-// On a screen with twice the pixels the worker draws into the box's finer picture: at its end the
-// picture is the plain one's, in the same places, with edges finer than the plain one's; showing
-// the strokes afterwards draws the full picture at that ratio.
+// At its end the picture is the plain one's, in the same places, with finer edges.
 TEST_F(PracticeWindowStrokeAnimation, AtRatioTwoTheWorkerDrawsTheFinerPicture) {
     const int kanji = kanji_with_corner();
     auto animated = [&](int ratio) {

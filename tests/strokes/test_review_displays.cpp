@@ -231,8 +231,7 @@ TEST_F(ReviewMeaningDrawing, RealKanjiUseBothLayouts) {
         << "a second entry's kana on the first line";
 }
 
-// Crowded readings stay inside their boxes: outside the three boxes the display looks exactly as
-// it does for a kanji with no readings at all.
+// Outside the three boxes the display looks exactly as it does for a kanji with no readings.
 TEST(ReviewMeaning, CrowdedReadingsNeverLeaveTheirBoxes) {
     KanjiRecord crowded{};
     crowded.Kanji = u'\u751F';
@@ -370,8 +369,7 @@ TEST_F(ReviewExamples, ACountBeyondWhatARecordHoldsStopsAtFortyEight) {
     EXPECT_TRUE(display->examples().empty());
 }
 
-// A kanji with more examples than five rows: the wheel brings the others in, and the highlight
-// and the double click follow the examples as shown.
+// The highlight and the double click follow the examples as shown.
 TEST_F(ReviewExamples, MoreThanFiveExamplesScrollIntoView) {
     std::vector<int32_t> many;
     int kanji = 1;

@@ -186,7 +186,6 @@ TEST_F(ReviewTest, ExitStoresTheOffsetAndTheCheckBoxAndGivesTheMainWindowBack) {
     EXPECT_EQ(example_closes, 3);
 }
 
-// With the real data: the kanji with the most examples loads all of them, in order.
 TEST_F(ReviewTest, TheKanjiWithTheMostExamplesLoadsEveryExample) {
     int kanji = 1;
     for (int k = 1; k <= kKanjiTotal; ++k)
@@ -287,8 +286,7 @@ TEST_F(ReviewStrokeAnimation, ClosingDuringAnAnimationStopsItFirst) {
     EXPECT_EQ(review(), nullptr);
 }
 
-// With the real data: the kanji with the most strokes (more than the 20 a smaller store would
-// hold) gets every start numbered and every stroke animated.
+// More strokes than the 20 a smaller store would hold.
 TEST_F(ReviewStrokeAnimation, TheKanjiWithTheMostStrokesIsDrawnWhole) {
     const int kanji = most_strokes();
     KanjiData_LoadStrokes(kanji);
