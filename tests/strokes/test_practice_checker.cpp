@@ -60,7 +60,7 @@ TEST(PracticeChecker, APressStartsTheStrokeOnlyInsideTheSquareAroundItsStart) {
         EXPECT_EQ(c.practising(), !fatal);
         EXPECT_EQ(fx.cues, fatal ? std::vector<int>{CueWrong} : std::vector<int>{});
         EXPECT_EQ(fx.restart_attention, fatal);
-        if (!fatal) EXPECT_EQ(c.target_point(), 1);
+        EXPECT_EQ(c.target_point(), fatal ? 0 : 1);
     }
     // The release of the last stroke happened outside the box, so the box never saw it.
     PracticeChecker d = tracing(stroke_set({straight_stroke(20, 50, 1, 0, 5)}));
@@ -139,13 +139,16 @@ TEST(PracticeChecker, TheFirstBackwardMoveWarnsAndTheSeventhSinceALoadOrRestartI
             EXPECT_FALSE(fx.pump);
             EXPECT_EQ(c.target_point(), 1);
             EXPECT_EQ(c.feedback().count(), count == 1 ? before + 1 : before) << back;
-            if (count == 1) EXPECT_EQ(newest(c), "Warning: Incorrect Direction!");
+            if (count == 1) {
+                EXPECT_EQ(newest(c), "Warning: Incorrect Direction!");
+            }
             c.move(21, 100);
         }
         EXPECT_TRUE(c.practising());
         c.move(20, 100);
         EXPECT_EQ(c.practising(), restart);
-        if (!restart) EXPECT_EQ(newest(c), "FATAL: Incorrect Direction!");
+        EXPECT_EQ(newest(c),
+                  restart ? "Warning: Incorrect Direction!" : "FATAL: Incorrect Direction!");
     }
 }
 
@@ -162,7 +165,7 @@ StrokeSet hook() {
 
 } // namespace
 
-TEST(PracticeChecker, PassingACornerTellsTheTracerAndMarksThePointAfterIt) {
+TEST(PracticeChecker, PassingACornerBeforeTheLastPointTellsTheTracerAndMarksThePointAfterIt) {
     PracticeChecker c = tracing(hook());
     c.move(27, 100);
     PracticeEffects fx = c.move(32, 100); // heading for the corner now
@@ -184,20 +187,19 @@ TEST(PracticeChecker, PassingACornerTellsTheTracerAndMarksThePointAfterIt) {
     d.move(48, 103);                // 13 from the corner, yet past it
     EXPECT_EQ(newest(d), "FATAL: Too far from line");
     EXPECT_EQ(d.feedback().count(), 2);
-}
 
-TEST(PracticeChecker, ACornerOnTheLastPointIsNotSkippedPast) {
+    // A corner on the stroke's last point is never passed.
     std::vector<StrokePoint> line = straight_stroke(20, 100, 1, 0, 4);
     line[3].corner = 1;
-    PracticeChecker c = tracing(stroke_set({line}));
-    c.move(27, 100);
-    const PracticeEffects fx = c.move(32, 100);
-    EXPECT_EQ(c.target_point(), 3);
+    PracticeChecker e = tracing(stroke_set({line}));
+    e.move(27, 100);
+    fx = e.move(32, 100);
+    EXPECT_EQ(e.target_point(), 3);
     EXPECT_FALSE(fx.corner_pixel.has_value());
-    EXPECT_FALSE(texts(c).contains("Change direction now"));
-    c.move(35, 100);
-    c.release(35, 100);
-    EXPECT_EQ(newest(c), "WELL DONE: Character complete");
+    EXPECT_FALSE(texts(e).contains("Change direction now"));
+    e.move(35, 100);
+    e.release(35, 100);
+    EXPECT_EQ(newest(e), "WELL DONE: Character complete");
 }
 
 TEST(PracticeChecker, FarTracerCatchesUpWithANearerLaterPoint) {
