@@ -196,10 +196,10 @@ TEST(PracticeChecker, PassingACornerBeforeTheLastPointTellsTheTracerAndMarksTheP
     fx = e.move(32, 100);
     EXPECT_EQ(e.target_point(), 3);
     EXPECT_FALSE(fx.corner_pixel.has_value());
-    EXPECT_FALSE(texts(e).contains("Change direction now"));
     e.move(35, 100);
     e.release(35, 100);
     EXPECT_EQ(newest(e), "WELL DONE: Character complete");
+    EXPECT_FALSE(texts(e).contains("Change direction now"));
 }
 
 TEST(PracticeChecker, FarTracerCatchesUpWithANearerLaterPoint) {
