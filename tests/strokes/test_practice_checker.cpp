@@ -66,6 +66,7 @@ TEST(PracticeChecker, APressStartsTheStrokeOnlyInsideTheSquareAroundItsStart) {
     PracticeChecker d = tracing(stroke_set({straight_stroke(20, 50, 1, 0, 5)}));
     EXPECT_EQ(d.press(20, 50).cues, std::vector<int>{CueWrong});
     EXPECT_EQ(newest(d), "FATAL: Incorrect Stroke Order");
+    EXPECT_EQ(d.current_stroke(), 0);
     EXPECT_FALSE(d.practising());
 }
 
