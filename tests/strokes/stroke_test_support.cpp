@@ -93,10 +93,6 @@ class Hand {
     int dx_ = 0, dy_ = 0;
 };
 
-QString last_message(const PracticeChecker& c) {
-    return c.feedback().count() ? c.feedback().by_age(0).text : QString();
-}
-
 } // namespace
 
 TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitter,
@@ -116,7 +112,7 @@ TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitt
         }
         c.release(at.x, at.y);
     }
-    const QString verdict = last_message(c);
+    const QString verdict = newest(c);
     return {verdict == "WELL DONE: Character complete", verdict, c.current_stroke(), at,
             c.backward_moves()};
 }

@@ -6,6 +6,7 @@
 // end.
 #include "data_writer.h"
 #include "practice_checker.h"
+#include "stroke_canvas.h"
 #include "stroke_store.h"
 #include "surface.h"
 
@@ -54,7 +55,17 @@ class KanjiFileTest : public ::testing::Test {
     std::string folder_;
 };
 
-// Reading pixels back from a surface.
+// The newest message of a checker's feedback, or nothing.
+inline QString newest(const PracticeChecker& c) {
+    return c.feedback().count() ? c.feedback().by_age(0).text : QString();
+}
+
+// What a canvas shows, and pixels read back from a surface.
+inline Surface picture_of(const StrokeCanvas& canvas) {
+    Surface s;
+    s.image() = canvas.snapshot();
+    return s;
+}
 inline ColorRef pixel_at(const Surface& s, int x, int y) {
     const QRgb p = s.image().pixel(x, y);
     return RGB(qRed(p), qGreen(p), qBlue(p));

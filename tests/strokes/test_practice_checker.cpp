@@ -16,10 +16,6 @@ QStringList texts(const PracticeChecker& c) {
     return out;
 }
 
-QString newest(const PracticeChecker& c) {
-    return c.feedback().count() ? c.feedback().by_age(0).text : QString();
-}
-
 // A horizontal stroke from (20, 100) to (220, 100) sampled every 5 pixels, and a second stroke
 // that starts far from it.
 StrokeSet long_line() {
@@ -41,40 +37,31 @@ PracticeChecker tracing(const StrokeSet& set) {
 
 } // namespace
 
-TEST(PracticeChecker, PressStartsAStrokeOnlyInsideTheSquareAroundItsStart) {
-    const StrokeSet set = long_line(); // stroke 1 starts at (20, 100)
-    struct Case {
+TEST(PracticeChecker, APressStartsTheStrokeOnlyInsideTheSquareAroundItsStart) {
+    const StrokeSet set = long_line(); // stroke 1 starts at (20, 100), stroke 2 at (40, 200)
+    const QString started = "Started stroke number 1", far = "FATAL: Too far from stroke start";
+    const struct {
         int x, y;
-        bool starts;
-    } cases[] = {{26, 93, true},   {13, 106, true}, {13, 93, true},
-                 {27, 100, false}, {20, 92, false}, {20, 107, false}};
-    for (const Case& k : cases) {
+        QString verdict;
+    } cases[] = {{26, 93, started},
+                 {13, 106, started},
+                 {13, 93, started},
+                 {27, 100, far},
+                 {20, 92, far},
+                 {20, 107, far},
+                 {41, 201, "FATAL: Incorrect Stroke Order"}};
+    for (const auto& k : cases) {
         PracticeChecker c = practising(set);
         const PracticeEffects fx = c.press(k.x, k.y);
-        ASSERT_TRUE(fx.dot.has_value());
-        EXPECT_EQ(fx.dot->x, k.x);
+        const bool fatal = k.verdict != started;
+        EXPECT_EQ(newest(c), k.verdict) << k.x << "," << k.y;
+        EXPECT_EQ(fx.dot, (BoxPoint{k.x, k.y})) << "the press's dot stays drawn";
         EXPECT_EQ(c.current_stroke(), 0);
-        if (k.starts) {
-            EXPECT_EQ(newest(c), "Started stroke number 1") << k.x << "," << k.y;
-            EXPECT_EQ(c.target_point(), 1);
-            EXPECT_TRUE(c.practising());
-        } else {
-            EXPECT_EQ(newest(c), "FATAL: Too far from stroke start") << k.x << "," << k.y;
-            EXPECT_FALSE(c.practising());
-        }
+        EXPECT_EQ(c.practising(), !fatal);
+        EXPECT_EQ(fx.cues, fatal ? std::vector<int>{CueWrong} : std::vector<int>{});
+        EXPECT_EQ(fx.restart_attention, fatal);
+        EXPECT_EQ(c.target_point(), fatal ? 0 : 1);
     }
-}
-
-TEST(PracticeChecker, PressOnAnotherStrokesStartOrOnceAllAreStartedIsTheWrongOrder) {
-    PracticeChecker c = practising(long_line());
-    const PracticeEffects fx = c.press(41, 201); // the start of stroke 2
-    EXPECT_EQ(newest(c), "FATAL: Incorrect Stroke Order");
-    EXPECT_EQ(c.feedback().by_age(0).severity, SeverityFatal);
-    EXPECT_EQ(fx.cues, std::vector<int>{CueWrong});
-    EXPECT_TRUE(fx.restart_enabled);
-    EXPECT_TRUE(fx.restart_attention);
-    EXPECT_TRUE(fx.dot.has_value()); // the press's dot stays drawn
-    EXPECT_FALSE(c.practising());
     // The release of the last stroke happened outside the box, so the box never saw it.
     PracticeChecker d = tracing(stroke_set({straight_stroke(20, 50, 1, 0, 5)}));
     EXPECT_EQ(d.press(20, 50).cues, std::vector<int>{CueWrong});
@@ -136,63 +123,34 @@ TEST(PracticeChecker, TargetMovesOnTwoPixelsPastThePointBeforeIt) {
     EXPECT_EQ(c.backward_moves(), 0);
 }
 
-TEST(PracticeChecker, FirstBackwardMoveWarnsAndTheSeventhIsFatal) {
-    PracticeChecker c = tracing(long_line());
-    c.move(21, 100); // progress 0.4, stays on point 1
-    for (int back = 1; back <= 6; ++back) {
-        const int before = c.feedback().count();
-        const PracticeEffects fx = c.move(20, 100); // progress 0: backwards
-        EXPECT_EQ(c.backward_moves(), back);
-        EXPECT_FALSE(fx.pump);
-        EXPECT_EQ(c.target_point(), 1);
-        EXPECT_EQ(c.feedback().count(), back == 1 ? before + 1 : before) << back;
-        c.move(21, 100);
-    }
-    EXPECT_EQ(texts(c).count("Warning: Incorrect Direction!"), 1);
-    EXPECT_TRUE(c.practising());
-    c.move(20, 100);
-    EXPECT_EQ(newest(c), "FATAL: Incorrect Direction!");
-    EXPECT_FALSE(c.practising());
-}
-
-TEST(PracticeChecker, BackwardMovesCountAcrossRoundsUntilARestart) {
+// The count runs from the kanji's load or the last restart: entering practice mode again keeps it.
+TEST(PracticeChecker, TheFirstBackwardMoveWarnsAndTheSeventhSinceALoadOrRestartIsFatal) {
     for (bool restart : {false, true}) {
         PracticeChecker c = tracing(long_line());
-        c.move(21, 100);
-        for (int i = 0; i < 3; ++i) {
-            c.move(20, 100);
+        c.move(21, 100); // progress 0.4, stays on point 1
+        for (int back = 1; back <= 6; ++back) {
+            if (back == 4) { // a new round
+                restart ? c.restart() : c.start_practice();
+                c.press(20, 100);
+                c.move(21, 100);
+            }
+            const int before = c.feedback().count(), count = restart && back > 3 ? back - 3 : back;
+            const PracticeEffects fx = c.move(20, 100); // progress 0: backwards
+            EXPECT_EQ(c.backward_moves(), count);
+            EXPECT_FALSE(fx.pump);
+            EXPECT_EQ(c.target_point(), 1);
+            EXPECT_EQ(c.feedback().count(), count == 1 ? before + 1 : before) << back;
+            if (count == 1) {
+                EXPECT_EQ(newest(c), "Warning: Incorrect Direction!");
+            }
             c.move(21, 100);
         }
-        // A new round: entering practice mode again keeps the count, a restart clears it.
-        if (restart)
-            c.restart();
-        else
-            c.start_practice();
-        c.press(20, 100);
-        c.move(21, 100);
-        for (int i = 0; i < 4; ++i) {
-            c.move(20, 100);
-            c.move(21, 100);
-        }
-        EXPECT_EQ(c.backward_moves(), restart ? 4 : 7);
-        EXPECT_EQ(c.practising(), restart) << restart;
+        EXPECT_TRUE(c.practising());
+        c.move(20, 100);
+        EXPECT_EQ(c.practising(), restart);
+        EXPECT_EQ(newest(c),
+                  restart ? "Warning: Incorrect Direction!" : "FATAL: Incorrect Direction!");
     }
-    // Leaving practice refuses presses; entering again clears the messages and the stroke in
-    // progress; another kanji clears the count too.
-    PracticeChecker c = tracing(long_line());
-    c.move(21, 100);
-    c.move(20, 100);
-    c.leave_practice();
-    EXPECT_FALSE(c.practice_mode());
-    EXPECT_EQ(c.press(20, 100).cursor, PracticeCursor::Refused);
-    c.start_practice();
-    EXPECT_EQ(c.feedback().count(), 0);
-    EXPECT_EQ(c.current_stroke(), -1);
-    EXPECT_EQ(c.backward_moves(), 1);
-    c.load_kanji(long_line());
-    EXPECT_EQ(c.backward_moves(), 0);
-    EXPECT_FALSE(c.practising());
-    EXPECT_FALSE(c.practice_mode());
 }
 
 namespace {
@@ -208,7 +166,7 @@ StrokeSet hook() {
 
 } // namespace
 
-TEST(PracticeChecker, PassingACornerTellsTheTracerAndMarksThePointAfterIt) {
+TEST(PracticeChecker, PassingACornerBeforeTheLastPointTellsTheTracerAndMarksThePointAfterIt) {
     PracticeChecker c = tracing(hook());
     c.move(27, 100);
     PracticeEffects fx = c.move(32, 100); // heading for the corner now
@@ -230,38 +188,19 @@ TEST(PracticeChecker, PassingACornerTellsTheTracerAndMarksThePointAfterIt) {
     d.move(48, 103);                // 13 from the corner, yet past it
     EXPECT_EQ(newest(d), "FATAL: Too far from line");
     EXPECT_EQ(d.feedback().count(), 2);
-}
 
-TEST(PracticeChecker, ApproachingTheCornerOfAHookIsNotABackwardMove) {
-    // Down to a corner at (100, 130), then sharply back up to the right.
-    std::vector<StrokePoint> points = straight_stroke(100, 100, 0, 1, 7);
-    points[6].corner = 1;
-    for (int i = 1; i <= 4; ++i)
-        points.push_back({100 + 4 * i, 130 - 3 * i, 0});
-    PracticeChecker c = tracing(stroke_set({points}));
-    for (int y = 102; y <= 130; y += 2)
-        c.move(100, y);
-    EXPECT_EQ(c.backward_moves(), 0);
-    for (int i = 1; i <= 8; ++i)
-        c.move(100 + 2 * i, 130 - (3 * i) / 2);
-    c.release(116, 118);
-    EXPECT_EQ(c.backward_moves(), 0);
-    EXPECT_TRUE(texts(c).contains("Change direction now"));
-    EXPECT_EQ(newest(c), "WELL DONE: Character complete");
-}
-
-TEST(PracticeChecker, ACornerOnTheLastPointIsNotSkippedPast) {
+    // A corner on the stroke's last point is never passed.
     std::vector<StrokePoint> line = straight_stroke(20, 100, 1, 0, 4);
     line[3].corner = 1;
-    PracticeChecker c = tracing(stroke_set({line}));
-    c.move(27, 100);
-    const PracticeEffects fx = c.move(32, 100);
-    EXPECT_EQ(c.target_point(), 3);
+    PracticeChecker e = tracing(stroke_set({line}));
+    e.move(27, 100);
+    fx = e.move(32, 100);
+    EXPECT_EQ(e.target_point(), 3);
     EXPECT_FALSE(fx.corner_pixel.has_value());
-    EXPECT_FALSE(texts(c).contains("Change direction now"));
-    c.move(35, 100);
-    c.release(35, 100);
-    EXPECT_EQ(newest(c), "WELL DONE: Character complete");
+    e.move(35, 100);
+    e.release(35, 100);
+    EXPECT_EQ(newest(e), "WELL DONE: Character complete");
+    EXPECT_FALSE(texts(e).contains("Change direction now"));
 }
 
 TEST(PracticeChecker, FarTracerCatchesUpWithANearerLaterPoint) {
@@ -325,33 +264,6 @@ TEST(PracticeChecker, ReleaseCompletesAStrokeWithinFourteenPixelsOfItsEnd) {
     }
 }
 
-TEST(PracticeChecker, CompletingTheLastStrokeSucceedsWithCueSevenThenOne) {
-    const StrokeSet set = stroke_set({straight_stroke(20, 50, 1, 0, 5),   // to (40, 50)
-                                      straight_stroke(20, 90, 0, 1, 5)}); // to (20, 110)
-    PracticeChecker c = tracing(set);
-    c.move(30, 50);
-    PracticeEffects fx = c.release(40, 50);
-    EXPECT_EQ(fx.finished_through, 0);
-    EXPECT_EQ(fx.cues, std::vector<int>{CueRight});
-    EXPECT_EQ(newest(c), "Stroke number 1 completed");
-    EXPECT_TRUE(c.practising());
-
-    c.press(20, 90);
-    c.move(20, 100);
-    fx = c.release(20, 110);
-    EXPECT_EQ(fx.finished_through, 1);
-    EXPECT_EQ(fx.cues, (std::vector<int>{CueRight, CueComplete}));
-    EXPECT_TRUE(fx.restart_enabled);
-    EXPECT_FALSE(fx.restart_attention);
-    EXPECT_FALSE(c.practising());
-    const auto lines = feedback_lines(c.feedback());
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0].text, "WELL DONE: Character complete");
-    EXPECT_EQ(lines[0].colour, RGB(0, 0, 255));
-    EXPECT_TRUE(lines[0].bold);
-    EXPECT_EQ(lines[1].text, "Stroke number 2 completed");
-}
-
 TEST(PracticeChecker, NoMessageAfterAFatalVerdictWhateverTheTracerDoes) {
     PracticeChecker c = tracing(long_line());
     c.move(25, 120); // 20 off the line
@@ -364,25 +276,6 @@ TEST(PracticeChecker, NoMessageAfterAFatalVerdictWhateverTheTracerDoes) {
     }
     EXPECT_EQ(c.feedback().count(), count);
     EXPECT_EQ(c.current_stroke(), 0);
-}
-
-TEST(PracticeChecker, SixteenMessagesKeepFifteenWithTheOldestFadedToTheBackground) {
-    StrokeSet set;
-    for (int s = 0; s < 10; ++s)
-        set.add_stroke(straight_stroke(20, 20 + 20 * s, 1, 0, 3)); // 10 pixels long
-    PracticeChecker c = practising(set);
-    for (int s = 0; s < 8; ++s) { // two messages per stroke
-        c.press(20, 20 + 20 * s);
-        c.release(30, 20 + 20 * s);
-    }
-    EXPECT_EQ(c.feedback().count(), 15);
-    const auto lines = feedback_lines(c.feedback());
-    ASSERT_EQ(lines.size(), 15u);
-    EXPECT_EQ(lines.front().text, "Stroke number 8 completed");
-    EXPECT_EQ(lines.back().text, "Stroke number 1 completed"); // "Started stroke number 1" gone
-    EXPECT_EQ(lines.back().colour, RGB(228, 228, 228));
-    EXPECT_EQ(lines.back().y, 28 + 14 * 15);
-    EXPECT_NE(lines[13].colour, RGB(228, 228, 228));
 }
 
 TEST(PracticeChecker, StrokesOfOneOrTwoPointsCanBeTracedAndOneWithoutPointsCannot) {

@@ -26,11 +26,7 @@ struct Rig {
     bool wait_end() {
         return wait_until([&] { return !a.running() && !holds.empty() && !holds.back(); }, 10000);
     }
-    Surface picture() const {
-        Surface s;
-        s.image() = canvas.snapshot();
-        return s;
-    }
+    Surface picture() const { return picture_of(canvas); }
 
     StrokeCanvas canvas{260, 260};
     int repaints = 0;

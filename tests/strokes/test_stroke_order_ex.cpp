@@ -1,7 +1,5 @@
-// The stroke order exercise on the offscreen platform: clicks on the display find the starts in
-// order, each state's texts and scores, Show Answer, auto-progress and the full sequence; and its
-// rules without a window. The fixture uses the exercises' stand-in main window, the real opener,
-// and clicks on the display the way a user gives them.
+// The stroke order exercise over the exercises' stand-in main window, clicked on its display the
+// way a user clicks; and its rules without a window.
 #include "check_box.h"
 #include "exercises/exercise_fixture.h"
 #include "glyph_display.h"
@@ -47,10 +45,9 @@ class StrokeOrderExTest : public ExerciseTest {
     static QString feedback() { return feedback_text(window()->feedback()); }
     // The number marker's dark red ring around a start, in pixels of the display.
     static int marker_pixels(int stroke) {
-        Surface shown;
-        shown.image() = window()->display()->canvas().snapshot();
         const QPoint p = start_of(stroke);
-        return count_near(shown, {p.x() - 8, p.y() - 8, p.x() + 9, p.y() + 9}, RGB(128, 0, 0), 30);
+        return count_near(picture_of(window()->display()->canvas()),
+                          {p.x() - 8, p.y() - 8, p.x() + 9, p.y() + 9}, RGB(128, 0, 0), 30);
     }
 
     // The first `count` kanji of at least `strokes` strokes whose starts lie at least 31 pixels
@@ -189,10 +186,7 @@ TEST_F(StrokeOrderExTest, ShowAnswerNumbersEveryStartAndScoresNothing) {
 
 TEST_F(StrokeOrderExTest, TheLastEntrysKanjiEarlierInTheListAlreadyShowsTheLastTexts) {
     const std::vector<int> kanji = spread_kanji(2, 2);
-    set_learning_list({kanji[0], kanji[1], kanji[0]});
-    OpenExercise(ExerciseKind::StrokeOrderExercise, false);
-    session().kanjiList = {kanji[0], kanji[1], kanji[0]};
-    LoadExerciseKanji(0);
+    open_in_order({kanji[0], kanji[1], kanji[0]});
     click_starts(0, stroke_count());
     EXPECT_EQ(session().feedbackState, StrokeOrderCompleteLast);
     EXPECT_EQ(feedback(), QStringLiteral("Correct! | Exercise Complete."));
@@ -204,17 +198,6 @@ TEST_F(StrokeOrderExTest, TheLastEntrysKanjiEarlierInTheListAlreadyShowsTheLastT
     LoadExerciseKanji(0);
     press(window()->show_answer_button());
     EXPECT_EQ(session().feedbackState, StrokeOrderDone);
-}
-
-TEST_F(StrokeOrderExTest, NextAfterOneStartLeavesTheSlotWritten) {
-    const std::vector<int> kanji = spread_kanji(2, 3);
-    open_in_order(kanji);
-    click_start(0);
-    press(window()->next_button());
-    EXPECT_EQ(slots_of(kanji[0])[StrokeOrderExercise], 1u);
-    EXPECT_EQ(session().currentKanji, kanji[1]);
-    EXPECT_EQ(session().feedbackState, StrokeOrderAwaiting);
-    EXPECT_EQ(marker_pixels(0), 0) << "the new kanji shows no numbers yet";
 }
 
 TEST_F(StrokeOrderExTest, AutoProgressCountsDownAfterAWholeKanjiButNotOnTheLast) {
@@ -244,35 +227,6 @@ TEST_F(StrokeOrderExTest, AutoProgressCountsDownAfterAWholeKanjiButNotOnTheLast)
     click(window()->auto_progress_box(), QPoint(5, 5));
     press(window()->exit_button());
     EXPECT_EQ(get_option_slot(OptAutoProgressStrokeOrder), 0);
-}
-
-TEST_F(StrokeOrderExTest, TheFullSequenceOpensItFourthAndTheGridAfterItOrSaysAllArePassed) {
-    const std::vector<int> list = kanji_with_both_readings(2);
-    set_learning_list(list);
-    AdvanceExerciseSequence();
-    for (int i = 0; i < 3; ++i)
-        press(open_exercise()->exit_button());
-    ASSERT_NE(window(), nullptr);
-    EXPECT_TRUE(session().inSequence);
-    EXPECT_EQ(ExerciseSequence_Step(), 3);
-    EXPECT_FALSE(main_window->isEnabled());
-    press(window()->exit_button());
-    ASSERT_NE(open_exercise(), nullptr);
-    EXPECT_EQ(open_exercise()->kind(), ExerciseKind::KanjiGridSearch);
-    EXPECT_TRUE(view.removed.empty());
-    press(open_exercise()->exit_button());
-
-    SetExcludeCompleted(true);
-    for (int k : list)
-        Scores_SetSlot(k, StrokeOrderExercise, 1);
-    AdvanceExerciseSequence();
-    answer_message_boxes({MessageYes});
-    for (int i = 0; i < 3; ++i)
-        press(open_exercise()->exit_button());
-    ASSERT_NE(open_exercise(), nullptr);
-    EXPECT_EQ(open_exercise()->kind(), ExerciseKind::KanjiGridSearch);
-    ASSERT_EQ(message_texts.size(), 1u);
-    EXPECT_TRUE(message_texts[0].contains(QStringLiteral("in this stroke order exercise.")));
 }
 
 StrokeStarts starts_at(std::initializer_list<QPoint> points) {
