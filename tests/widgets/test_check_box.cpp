@@ -49,36 +49,20 @@ TEST(CheckBoxBehaviour, LeavingWithTheButtonDownCancelsThePress) {
     EXPECT_EQ(checked.value, 2);
 }
 
+// The key settles any value: unchecked and checked swap, pressed ones become checked.
 TEST(CheckBoxBehaviour, KeyToggleSettlesAnyValue) {
-    CheckBoxBehaviour b;
-    EXPECT_TRUE(b.toggle_key().notify);
-    EXPECT_EQ(b.value, 2);
-    b.toggle_key();
-    EXPECT_EQ(b.value, 0);
-    b.value = 1; // pressed: becomes checked
-    b.toggle_key();
-    EXPECT_EQ(b.value, 2);
-    b.value = 3;
-    b.toggle_key();
-    EXPECT_EQ(b.value, 2);
-}
-
-TEST(CheckBoxBehaviour, DisabledOrLockedBoxBeepsAndStaysPut) {
-    for (bool locked : {false, true}) {
+    const std::pair<int, int> cases[] = {{0, 2}, {2, 0}, {1, 2}, {3, 2}};
+    for (auto [from, to] : cases) {
         CheckBoxBehaviour b;
-        (locked ? b.locked : b.enabled) = locked ? true : false;
-        ChoiceEffects fx = b.press();
-        EXPECT_TRUE(fx.beep);
-        EXPECT_FALSE(b.release().notify);
-        EXPECT_EQ(b.value, 0);
-        EXPECT_FALSE(b.mouse_move().start_hover_timer);
+        b.value = from;
+        EXPECT_TRUE(b.toggle_key().notify);
+        EXPECT_EQ(b.value, to) << from;
     }
-    CheckBoxBehaviour greyed;
-    greyed.greyed = true;
-    EXPECT_FALSE(greyed.mouse_move().start_hover_timer) << "greyed ignores hover";
 }
 
-TEST(CheckBoxBehaviour, HoverStartsOnceAndReportsTheHint) {
+// Hover starts once and reports the hint; a disabled or locked box beeps at a press and stays
+// put, and neither it nor a greyed one hovers.
+TEST(CheckBoxBehaviour, HoverAndTheDisabledLockedAndGreyedBoxes) {
     CheckBoxBehaviour b;
     b.hint_id = 9;
     ChoiceEffects fx = b.mouse_move();
@@ -86,6 +70,15 @@ TEST(CheckBoxBehaviour, HoverStartsOnceAndReportsTheHint) {
     EXPECT_TRUE(fx.end_other_hover);
     EXPECT_EQ(fx.hint, 9);
     EXPECT_FALSE(b.mouse_move().start_hover_timer);
+    for (int kind = 0; kind < 3; ++kind) {
+        CheckBoxBehaviour c;
+        (kind == 0 ? c.enabled : kind == 1 ? c.locked : c.greyed) = kind != 0;
+        EXPECT_FALSE(c.mouse_move().start_hover_timer) << kind;
+        if (kind == 2) continue;
+        EXPECT_TRUE(c.press().beep);
+        EXPECT_FALSE(c.release().notify);
+        EXPECT_EQ(c.value, 0);
+    }
 }
 
 TEST(RadioBehaviour, SelectingReportsOnceAndReselectingNothing) {
