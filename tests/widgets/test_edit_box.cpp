@@ -69,11 +69,14 @@ TEST_F(EditBoxTest, GainingFocusAndEveryChangeReportTheTextLength) {
 
 TEST_F(EditBoxTest, InputModeIsAppliedOnFocusAndModeZeroLeavesTheInputMethodAlone) {
     for (int mode : {1, 2, 0}) {
-        box->edit()->setInputMethodHints(mode == 1 ? Qt::ImhNone : Qt::ImhPreferLatin);
+        box->edit()->setInputMethodHints(Qt::ImhNoPredictiveText |
+                                         (mode == 1 ? Qt::ImhNone : Qt::ImhPreferLatin));
         box->set_input_mode(mode);
         box->focus();
         ASSERT_EVENTUALLY(box->edit()->hasFocus());
         EXPECT_EQ(bool(box->edit()->inputMethodHints() & Qt::ImhPreferLatin), mode != 2) << mode;
+        EXPECT_TRUE(box->edit()->inputMethodHints() & Qt::ImhNoPredictiveText)
+            << "other hints stay";
         before->setFocus();
         ASSERT_EVENTUALLY(before->hasFocus());
     }

@@ -241,14 +241,11 @@ TEST_F(KanjiListTest, TheColumnNarrowsByAScrollBarOnceTheItemsOverflowAndNewItem
     for (int i = fitting + 1; i < 30; ++i)
         list->add(QString(QChar(0x4e00 + i)), 0);
     ASSERT_EVENTUALLY(view()->viewport()->rect().contains(row_centre(29)));
-}
-
-TEST(ListColumnWidth, NarrowsOnlyWhenTheRowsExceedTheHeight) {
-    const int rows = 8;
-    const int height = rows * list_style::RowHeight;
-    EXPECT_EQ(list_column_width(148, height, rows, 17), 148);
-    EXPECT_EQ(list_column_width(148, height, rows + 1, 17), 131);
-    EXPECT_EQ(list_column_width(148, height - 1, rows, 17), 131);
+    // The rule at its boundary: rows exactly filling the height fit.
+    const int height = 8 * list_style::RowHeight;
+    EXPECT_EQ(list_column_width(148, height, 8, 17), 148);
+    EXPECT_EQ(list_column_width(148, height, 9, 17), 131);
+    EXPECT_EQ(list_column_width(148, height - 1, 8, 17), 131);
 }
 
 // The branches real input cannot reach on this platform, through a fake view.

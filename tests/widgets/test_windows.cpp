@@ -9,7 +9,6 @@
 #include "frameless_window.h"
 #include "group_frame.h"
 #include "hint.h"
-#include "input_mode.h"
 #include "palette.h"
 #include "panel.h"
 #include "radio_button.h"
@@ -49,7 +48,7 @@ ColorRef pixel(const Surface& s, int x, int y) {
     return RGB(qRed(p), qGreen(p), qBlue(p));
 }
 
-TEST(FramelessWindow, IsAFixedSizeOwnedWindowTitledLikeItsCaptionThatStaysEnabled) {
+TEST(FramelessWindow, AFixedSizeOwnedWindowTitledLikeItsCaptionDrawnUnderItsBarAndBorder) {
     QWidget owner;
     owner.show();
     TestWindow w(&owner);
@@ -62,10 +61,8 @@ TEST(FramelessWindow, IsAFixedSizeOwnedWindowTitledLikeItsCaptionThatStaysEnable
     EXPECT_EQ(w.windowHandle()->transientParent(), owner.windowHandle());
     owner.setEnabled(false);
     EXPECT_TRUE(w.isEnabled()) << "enabled while its owner is not";
-}
-
-TEST(FramelessWindow, DrawsItsCaptionBarAndBorderOverTheContentsAndCloses) {
-    TestWindow w(nullptr);
+    owner.setEnabled(true);
+    // It draws its caption bar and border over the contents and closes from its glyph.
     const Surface& s = w.surface();
     EXPECT_EQ(pixel(s, 0, 100), palette::BorderDark);
     EXPECT_EQ(pixel(s, 1, 100), palette::White);
@@ -107,18 +104,6 @@ TEST(Accessibility, WindowsAndControlsSayWhatTheyShow) {
     EXPECT_EQ(said(shown, QAccessible::Name), "水");
     shown->set_text(QStringLiteral("火"));
     EXPECT_EQ(said(shown, QAccessible::Name), "火") << "the name follows the text shown";
-}
-
-TEST(SwitchInputMode, AlphabeticPrefersLatinAndNativeLeavesTheMethodFree) {
-    QLineEdit field;
-    field.setInputMethodHints(Qt::ImhNoPredictiveText);
-    switch_input_mode(InputAlphabetic, &field);
-    EXPECT_TRUE(field.inputMethodHints() & Qt::ImhPreferLatin);
-    EXPECT_TRUE(field.inputMethodHints() & Qt::ImhNoPredictiveText) << "other hints stay";
-    switch_input_mode(InputNative, &field);
-    EXPECT_FALSE(field.inputMethodHints() & Qt::ImhPreferLatin);
-    EXPECT_TRUE(field.inputMethodHints() & Qt::ImhNoPredictiveText);
-    switch_input_mode(InputAlphabetic, nullptr); // no field: nothing happens
 }
 
 constexpr int kWidth = 300;
