@@ -28,8 +28,6 @@ ButtonBehaviour resting_with_explanation() {
     return b;
 }
 
-// ---- behaviour ----
-
 TEST(ButtonBehaviour, EnteringHoversReportsHintOnceAndLeavingRestores) {
     ButtonBehaviour b;
     b.hint_id = 7;
@@ -163,22 +161,15 @@ TEST(ButtonBehaviour, BlinkAlternatesOnlyWhileNormalAndAClickStopsIt) {
     EXPECT_EQ(b.blink, 0);
 }
 
+// The largest channel becomes 245 and the others lose 50; of equal channels the earlier wins.
 TEST(ButtonSwatch, LargestChannelBecomes245AndTheOthersLose50) {
-    for (uint32_t c : {0x7878d2u, 0x78d278u, 0xd27878u, 0x4c92ffu}) {
-        int ch[3] = {int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff)};
-        int top = int(std::max_element(ch, ch + 3) - ch);
-        uint32_t out = brightened_swatch(c);
-        for (int i = 0; i < 3; ++i) {
-            int got = int((out >> (8 * i)) & 0xff);
-            EXPECT_EQ(got, i == top ? 245 : ch[i] - 50) << std::hex << c << " channel " << i;
-        }
-    }
-    // Green and blue tie in 0xeaeab2: green, the earlier channel, wins.
-    EXPECT_EQ(brightened_swatch(0xeaeab2), RGB(0xb2 - 50, 245, 0xea - 50));
-    EXPECT_EQ(brightened_swatch(RGB(100, 100, 100)), RGB(245, 50, 50));
+    const std::pair<uint32_t, uint32_t> cases[] = {
+        {0x7878d2, RGB(245, 0x46, 0x46)},           {0x78d278, RGB(0x46, 245, 0x46)},
+        {0xd27878, RGB(0x46, 0x46, 245)},           {0x4c92ff, RGB(245, 0x92 - 50, 0x4c - 50)},
+        {0xeaeab2, RGB(0xb2 - 50, 245, 0xea - 50)}, {RGB(100, 100, 100), RGB(245, 50, 50)}};
+    for (auto [in, out] : cases)
+        EXPECT_EQ(brightened_swatch(in), out) << std::hex << in;
 }
-
-// ---- the control ----
 
 class ButtonControl : public ::testing::Test {
   protected:

@@ -15,8 +15,6 @@ int fixed_width(const QString& s) {
     return int(s.size()) * kCharWidth;
 }
 
-// ---- behaviour ----
-
 TEST(CheckBoxBehaviour, PressAndReleaseCycleThroughTheFourValues) {
     CheckBoxBehaviour b;
     std::vector<int> seen;
@@ -101,8 +99,6 @@ TEST(RadioBehaviour, SelectingReportsOnceAndReselectingNothing) {
     EXPECT_FALSE(disabled.release().notify);
 }
 
-// ---- caption wrapping ----
-
 TEST(CaptionWrap, BreaksAtTheLastSpaceBeforeTheOverflowOrElseWhereTheWidthEnds) {
     const QString caption = QStringLiteral("Exclude completed Kanji from Individual Exercises");
     const int threshold = 30 * kCharWidth; // the 31st character overflows
@@ -123,8 +119,6 @@ TEST(CaptionWrap, BreaksAtTheLastSpaceBeforeTheOverflowOrElseWhereTheWidthEnds) 
     EXPECT_EQ(lines.first, fits);
     EXPECT_EQ(lines.break_index, 0);
 }
-
-// ---- the controls ----
 
 class ChoiceControls : public ::testing::Test {
   protected:

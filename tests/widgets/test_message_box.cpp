@@ -21,8 +21,6 @@
 
 namespace {
 
-// ---- sizes ----
-
 // One short line gets the minimum size (the box test sees it on screen), each further line a line
 // height, the check box 16 more below the text; wide text widens the box, heights stay odd.
 TEST(MessageBoxLayout, LinesTheCheckBoxAndWideTextGrowTheBox) {
@@ -46,8 +44,6 @@ TEST(MessageBoxLayout, LinesTheCheckBoxAndWideTextGrowTheBox) {
         EXPECT_EQ(l.second_button_x, l.width / 2 + 10);
     }
 }
-
-// ---- the text lines ----
 
 // Rows of the image with text ink (navy, not the grey background lines) between x0 and x1.
 std::vector<int> ink_tops(const QImage& img, int x0, int x1, int y0) {
@@ -103,8 +99,6 @@ TEST(WrappedText, ASurfaceLeavesOutLinesFromTheBottomOn) {
               3 * step);
     EXPECT_EQ(ink_tops(s.image(), 0, 60, 0).size(), 2u);
 }
-
-// ---- the box ----
 
 class MessageBoxTest : public ::testing::Test {
   protected:

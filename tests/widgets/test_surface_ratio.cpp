@@ -177,8 +177,6 @@ TEST(SurfaceRatio, WindowsShowTheirSurfacesDevicePixelForDevicePixel) {
     EXPECT_EQ(shown.pixel(140, 100), QColor(Qt::green).rgb());
 }
 
-// ---- the toolkit's images ----
-
 class ImageFiles : public ::testing::Test {
   protected:
     QString path(const char* name) const { return QDir(dir_.path()).filePath(name); }

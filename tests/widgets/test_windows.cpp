@@ -189,8 +189,6 @@ TEST_F(CaptionBarStateTest, PressesAndReleases) {
     EXPECT_EQ(other.bar_state, 1);
 }
 
-// ---- on a window ----
-
 class CaptionBarWindowTest : public ::testing::Test {
   protected:
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
@@ -257,8 +255,6 @@ TEST_F(CaptionBarWindowTest, TheMinimiseGlyphMinimisesTheMainWindow) {
     EXPECT_EQ(bar->mouse_up(glyph), 0);
     ASSERT_EVENTUALLY(window->isMinimized());
 }
-
-// ---- pixels ----
 
 // Whether the title's darkest ink (antialiased text reaches its own colour only where a stroke
 // covers a whole pixel) is within 24 of `expected` in each channel.
