@@ -160,7 +160,7 @@ class GridExerciseTest : public ExerciseTest {
     }
 };
 
-TEST_F(GridExerciseTest, TheTargetScoresAndAnyOtherCellResetsWithItsWarning) {
+TEST_F(GridExerciseTest, TheTargetScoresAnyOtherCellResetsAndAfterShowAnswerNoCellAnswers) {
     const std::vector<int> list = kanji_with_both_readings(3);
     open_grid(list);
     EXPECT_EQ(feedback_text(grid()->feedback()), QStringLiteral("Select the matching Kanji..."));
@@ -185,10 +185,8 @@ TEST_F(GridExerciseTest, TheTargetScoresAndAnyOtherCellResetsWithItsWarning) {
     const CellLook target = grid_cell_look(question().target_column, question().target_row,
                                            question(), grid()->grid()->view());
     EXPECT_EQ(target.colour, grid_colour::Answer);
-}
-
-TEST_F(GridExerciseTest, AfterShowAnswerNoCellTakesAClickAndNothingIsWritten) {
-    open_grid(kanji_with_both_readings(1));
+    // After Show Answer on the last kanji no cell takes a click and nothing is written.
+    press(grid()->next_button());
     const int kanji = session().currentKanji;
     Scores_SetSlot(kanji, StrokeOrderExercise, 1);
     press(grid()->show_answer_button());

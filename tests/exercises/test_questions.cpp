@@ -72,8 +72,16 @@ namespace {
 
 constexpr int kSeeds = 300;
 
-std::vector<int> wrong(const ChoiceQuestion& q) {
-    return {q.wrong_kanji.begin(), q.wrong_kanji.end()};
+// Many kanji share entries: k's meaning is "a<k mod m>, b<k mod n>" and so are its readings.
+FakeKanjiSource crowded(int m = 5, int n = 9) {
+    FakeKanjiSource source;
+    for (int k = 1; k <= kKanjiTotal; ++k) {
+        const std::u16string e = u16("a" + std::to_string(k % m) + ", b" + std::to_string(k % n));
+        source.set_meaning(k, e);
+        source.set_on(k, u16("kana" + std::to_string(k % 13)), e);
+        source.set_kun(k, u16("kana" + std::to_string(k % 17)), e);
+    }
+    return source;
 }
 
 // Every row shows a distinct kanji, the right one at correctPosition, none without a text.
@@ -95,41 +103,32 @@ void expect_well_formed(const ChoiceQuestion& q, int current, KanjiSource& sourc
     EXPECT_EQ(q.row_kanji(q.correctPosition), current);
 }
 
-TEST(ChoiceQuestion, OneKanjiListTakesAllFourFromThePoolAndSkipsKanjiWithoutMeaning) {
-    FakeKanjiSource source;
-    source.learning = {5};
-    for (int k = 1; k <= kKanjiTotal; k += 2)
-        source.set_meaning(k, u""); // half the set has nothing to offer
-    source.set_meaning(5, u"five");
-    std::set<int> rows_used;
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        random_seed(seed);
-        const ChoiceQuestion q = build_choice_question(ChoiceKind::Meaning, 5, 1, source);
-        expect_well_formed(q, 5, source, ChoiceKind::Meaning);
-        rows_used.insert(q.correctPosition);
-    }
-    EXPECT_EQ(rows_used.size(), 5u) << "the right answer lands on every row";
-}
-
-TEST(ChoiceQuestion, TwoKanjiMeaningListUsesTheOtherKanjiExactlyOnce) {
-    FakeKanjiSource source;
-    source.learning = {40, 41};
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        random_seed(seed);
-        const ChoiceQuestion q = build_choice_question(ChoiceKind::Meaning, 40, 2, source);
-        expect_well_formed(q, 40, source, ChoiceKind::Meaning);
-        EXPECT_EQ(std::count(q.wrong_kanji.begin(), q.wrong_kanji.end(), 41), 1) << seed;
-    }
-}
-
-TEST(ChoiceQuestion, MeaningListOfTenGivesAtLeastTwoListKanji) {
-    FakeKanjiSource source;
-    source.learning = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    for (int seed = 1; seed <= kSeeds; ++seed) {
-        random_seed(seed);
-        const ChoiceQuestion q = build_choice_question(ChoiceKind::Meaning, 3, 10, source);
-        const auto w = wrong(q);
-        EXPECT_GE(std::count_if(w.begin(), w.end(), [](int k) { return k >= 1 && k <= 10; }), 2);
+// Half the pool has no meaning to offer. A one-kanji list takes all four wrong answers from the
+// rest of the pool, a two-kanji list uses the other kanji exactly once, a list of ten gives at
+// least two list kanji; the right answer lands on every row.
+TEST(ChoiceQuestion, OtherListKanjiJoinTheWrongAnswersAndThePoolSkipsKanjiWithoutMeaning) {
+    const struct {
+        std::vector<int> list;
+        int current, least_listed, most_listed;
+    } cases[] = {{{5}, 5, 0, 0}, {{40, 41}, 40, 1, 1}, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3, 2, 4}};
+    for (const auto& c : cases) {
+        FakeKanjiSource source;
+        source.learning = c.list;
+        for (int k = 1; k <= kKanjiTotal; k += 2)
+            if (!source.learning_contains(k)) source.set_meaning(k, u"");
+        std::set<int> rows_used;
+        for (int seed = 1; seed <= kSeeds; ++seed) {
+            random_seed(seed);
+            const ChoiceQuestion q =
+                build_choice_question(ChoiceKind::Meaning, c.current, int(c.list.size()), source);
+            expect_well_formed(q, c.current, source, ChoiceKind::Meaning);
+            const auto listed = std::count_if(q.wrong_kanji.begin(), q.wrong_kanji.end(),
+                                              [&](int k) { return source.learning_contains(k); });
+            EXPECT_GE(listed, c.least_listed) << c.current << " seed " << seed;
+            EXPECT_LE(listed, c.most_listed) << c.current << " seed " << seed;
+            rows_used.insert(q.correctPosition);
+        }
+        EXPECT_EQ(rows_used.size(), 5u) << c.current;
     }
 }
 
@@ -148,29 +147,15 @@ TEST(ChoiceQuestion, TheListPhaseEndsAfterItsDrawLimitAndThePoolFillsTheRows) {
             EXPECT_EQ(source.learning_draws,
                       kind == ChoiceKind::Meaning ? kMeaningListDrawLimit : kReadingListDrawLimit);
             expect_well_formed(q, 20, source, kind);
-            for (int k : wrong(q))
+            for (int k : q.wrong_kanji)
                 EXPECT_TRUE(k < 20 || k > 23) << "a list kanji without the text was offered";
         }
     }
 }
 
-// Kanji share readings in many ways: k has the readings "r<k mod 7>" and "s<k mod 11>".
-FakeKanjiSource crowded_readings(ChoiceKind kind) {
-    FakeKanjiSource source;
-    for (int k = 1; k <= kKanjiTotal; ++k) {
-        const std::u16string romaji =
-            u16("r" + std::to_string(k % 7) + ", s" + std::to_string(k % 11));
-        if (kind == ChoiceKind::On)
-            source.set_on(k, u"kana", romaji);
-        else
-            source.set_kun(k, u"kana", romaji);
-    }
-    return source;
-}
-
 TEST(ChoiceQuestion, WrongAnswersNeverShareARomajiReading) {
     for (ChoiceKind kind : {ChoiceKind::On, ChoiceKind::Kun}) {
-        FakeKanjiSource source = crowded_readings(kind);
+        FakeKanjiSource source = crowded(7, 11);
         source.learning = {1, 2, 3, 8, 9, 10, 15, 22};
         for (int seed = 1; seed <= kSeeds; ++seed) {
             random_seed(seed);
@@ -233,19 +218,6 @@ void expect_one_match(const GridQuestion& q, int target, FakeKanjiSource& source
             EXPECT_NE(r.KunRomaji.text(), t.KunRomaji.text());
         }
     }
-}
-
-// Many kanji share entries with the target: k's meaning is "a<k mod 5>, b<k mod 9>" and so are
-// its readings.
-FakeKanjiSource crowded() {
-    FakeKanjiSource source;
-    for (int k = 1; k <= kKanjiTotal; ++k) {
-        const std::u16string e = u16("a" + std::to_string(k % 5) + ", b" + std::to_string(k % 9));
-        source.set_meaning(k, e);
-        source.set_on(k, u16("kana" + std::to_string(k % 13)), e);
-        source.set_kun(k, u16("kana" + std::to_string(k % 17)), e);
-    }
-    return source;
 }
 
 // A one-kanji list, twelve kanji sharing entries, and twenty of which only the first ten join the

@@ -28,8 +28,6 @@ ButtonBehaviour resting_with_explanation() {
     return b;
 }
 
-// ---- behaviour ----
-
 TEST(ButtonBehaviour, EnteringHoversReportsHintOnceAndLeavingRestores) {
     ButtonBehaviour b;
     b.hint_id = 7;
@@ -45,47 +43,32 @@ TEST(ButtonBehaviour, EnteringHoversReportsHintOnceAndLeavingRestores) {
     EXPECT_EQ(left.hint, 1) << "leaving reports the general topic";
 }
 
-TEST(ButtonBehaviour, PopupOpensOnlyAfterMoreThanOneSecondAtRestWithAnExplanation) {
-    ButtonBehaviour b = resting_with_explanation();
-    EXPECT_FALSE(b.hover_tick(kInside, ButtonBehaviour::kPopupDelayMs, kSize).open_popup);
-    EXPECT_TRUE(b.hover_tick(kInside, ButtonBehaviour::kPopupDelayMs + 1, kSize).open_popup);
-    EXPECT_FALSE(b.hover_tick(kInside, 5000, kSize).open_popup) << "one popup per rest";
-    ButtonBehaviour unexplained;
-    unexplained.mouse_move();
-    unexplained.hover_tick(kInside, 0, kSize);
-    EXPECT_FALSE(unexplained.hover_tick(kInside, 5000, kSize).open_popup);
-}
-
-TEST(ButtonBehaviour, SmallMovesKeepTheRestAndLargerOnesCloseThePopup) {
+// The popup opens after more than a second at rest over a button with an explanation, once per
+// hover: a small move keeps the rest, a larger one or a press closes it and prevents another.
+TEST(ButtonBehaviour, PopupOpensAfterMoreThanOneSecondAtRestOncePerHover) {
     ButtonBehaviour b = resting_with_explanation();
     const QPoint nudge = kInside + QPoint(ButtonBehaviour::kStillRadius - 1, 0);
-    b.hover_tick(nudge, 600, kSize);
-    EXPECT_TRUE(b.hover_tick(nudge, 1001, kSize).open_popup) << "a small move keeps the rest";
-
+    EXPECT_FALSE(b.hover_tick(nudge, ButtonBehaviour::kPopupDelayMs, kSize).open_popup);
+    EXPECT_TRUE(b.hover_tick(nudge, ButtonBehaviour::kPopupDelayMs + 1, kSize).open_popup);
+    EXPECT_FALSE(b.hover_tick(nudge, 5000, kSize).open_popup) << "one popup per rest";
     const QPoint away = kInside + QPoint(ButtonBehaviour::kStillRadius + 1, 0);
-    EXPECT_TRUE(b.hover_tick(away, 1100, kSize).close_popup);
-    EXPECT_FALSE(b.hover_tick(away, 9000, kSize).open_popup)
-        << "no second popup until the mouse leaves";
-
+    EXPECT_TRUE(b.hover_tick(away, 5100, kSize).close_popup);
+    EXPECT_FALSE(b.hover_tick(away, 9000, kSize).open_popup) << "none until the mouse leaves";
     b.hover_tick(QPoint(-4, 5), 9010, kSize); // leaves
     b.mouse_move();
     b.hover_tick(kInside, 9020, kSize);
     EXPECT_TRUE(b.hover_tick(kInside, 10021, kSize).open_popup) << "a new hover, a new popup";
-}
-
-TEST(ButtonBehaviour, PressClosesThePopupAndPreventsAnotherUntilLeaving) {
-    ButtonBehaviour b = resting_with_explanation();
-    b.hover_tick(kInside, 1001, kSize);
-    ButtonEffects pressed = b.press();
-    EXPECT_TRUE(pressed.close_popup);
-    EXPECT_EQ(b.state, 2);
+    EXPECT_TRUE(b.press().close_popup);
     b.release();
-    b.hover_tick(kInside + QPoint(10, 0), 1100, kSize);
-    EXPECT_FALSE(b.hover_tick(kInside + QPoint(10, 0), 5000, kSize).open_popup);
-
+    b.hover_tick(kInside + QPoint(10, 0), 10100, kSize);
+    EXPECT_FALSE(b.hover_tick(kInside + QPoint(10, 0), 20000, kSize).open_popup);
     ButtonBehaviour early = resting_with_explanation();
     early.press();
     EXPECT_FALSE(early.hover_tick(kInside, 2000, kSize).open_popup);
+    ButtonBehaviour unexplained;
+    unexplained.mouse_move();
+    unexplained.hover_tick(kInside, 0, kSize);
+    EXPECT_FALSE(unexplained.hover_tick(kInside, 5000, kSize).open_popup);
 }
 
 // (The control's tests below hear the cues and see the command run.)
@@ -178,22 +161,15 @@ TEST(ButtonBehaviour, BlinkAlternatesOnlyWhileNormalAndAClickStopsIt) {
     EXPECT_EQ(b.blink, 0);
 }
 
+// The largest channel becomes 245 and the others lose 50; of equal channels the earlier wins.
 TEST(ButtonSwatch, LargestChannelBecomes245AndTheOthersLose50) {
-    for (uint32_t c : {0x7878d2u, 0x78d278u, 0xd27878u, 0x4c92ffu}) {
-        int ch[3] = {int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff)};
-        int top = int(std::max_element(ch, ch + 3) - ch);
-        uint32_t out = brightened_swatch(c);
-        for (int i = 0; i < 3; ++i) {
-            int got = int((out >> (8 * i)) & 0xff);
-            EXPECT_EQ(got, i == top ? 245 : ch[i] - 50) << std::hex << c << " channel " << i;
-        }
-    }
-    // Green and blue tie in 0xeaeab2: green, the earlier channel, wins.
-    EXPECT_EQ(brightened_swatch(0xeaeab2), RGB(0xb2 - 50, 245, 0xea - 50));
-    EXPECT_EQ(brightened_swatch(RGB(100, 100, 100)), RGB(245, 50, 50));
+    const std::pair<uint32_t, uint32_t> cases[] = {
+        {0x7878d2, RGB(245, 0x46, 0x46)},           {0x78d278, RGB(0x46, 245, 0x46)},
+        {0xd27878, RGB(0x46, 0x46, 245)},           {0x4c92ff, RGB(245, 0x92 - 50, 0x4c - 50)},
+        {0xeaeab2, RGB(0xb2 - 50, 245, 0xea - 50)}, {RGB(100, 100, 100), RGB(245, 50, 50)}};
+    for (auto [in, out] : cases)
+        EXPECT_EQ(brightened_swatch(in), out) << std::hex << in;
 }
-
-// ---- the control ----
 
 class ButtonControl : public ::testing::Test {
   protected:
@@ -237,13 +213,8 @@ TEST_F(ButtonControl, ClickPlaysPressAndReleaseCuesAndRunsTheCommandUnlessReleas
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(b->width() + 20, 5));
     EXPECT_EQ(clicks, 1);
-}
-
-TEST_F(ButtonControl, SwatchWidensTheButtonBy11) {
-    Button* plain = make();
-    Button* swatched = make({}, 0x7878d2);
-    EXPECT_EQ(swatched->width() - plain->width(), 11);
-    EXPECT_EQ(plain->height(), 24);
+    EXPECT_EQ(b->height(), 24);
+    EXPECT_EQ(make({}, 0x7878d2)->width() - b->width(), 11) << "a swatch widens the button";
 }
 
 TEST_F(ButtonControl, EnterOnFocusedButtonShowsItPressedThenClicks) {
@@ -259,7 +230,9 @@ TEST_F(ButtonControl, EnterOnFocusedButtonShowsItPressedThenClicks) {
     EXPECT_EQ(b->behaviour().blink, 0) << "the command stops the blinking";
 }
 
-TEST_F(ButtonControl, TabFollowsTheButtonsOwnOrder) {
+// Tab follows the button's own order; a disabled button passes the focus on unless attention
+// enables it.
+TEST_F(ButtonControl, TabOrderAndFocusOfADisabledButton) {
     Button* a = make();
     Button* c = make();
     Button* d = make();
@@ -270,35 +243,29 @@ TEST_F(ButtonControl, TabFollowsTheButtonsOwnOrder) {
     a->focus();
     QTest::keyClick(a, Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_TRUE(d->hasFocus());
-}
-
-TEST_F(ButtonControl, ADisabledButtonPassesFocusOnUnlessAttentionEnablesIt) {
-    Button* a = make();
-    Button* next = make();
-    a->set_tab_order(next, nullptr);
     a->enable(false);
     a->focus();
-    EXPECT_TRUE(next->hasFocus());
+    EXPECT_TRUE(c->hasFocus());
     a->attention(true);
     EXPECT_TRUE(a->hasFocus());
     EXPECT_TRUE(a->behaviour().enabled);
     EXPECT_EQ(a->state(), 0);
 }
 
-TEST_F(ButtonControl, FocusedNormalCaptionIsBrightBlue) {
+// A focused normal caption is bright blue; hovered, the hover colour wins.
+TEST(ButtonPaint, FocusedNormalCaptionIsBrightBlue) {
     ButtonBehaviour b;
-    Surface plain(Button::width_for("Start", 12, false), 24);
-    Button::paint(plain, b, "Start", 12, false, 0);
-    EXPECT_FALSE(contains_colour(plain.image(), palette::BrightBlue));
+    const auto painted = [&b] {
+        Surface s(Button::width_for("Start", 12, false), 24);
+        Button::paint(s, b, "Start", 12, false, 0);
+        return s.image();
+    };
+    EXPECT_FALSE(contains_colour(painted(), palette::BrightBlue));
     b.has_focus = true;
-    Surface focused(plain.width(), 24);
-    Button::paint(focused, b, "Start", 12, false, 0);
-    EXPECT_TRUE(contains_colour(focused.image(), palette::BrightBlue));
-    b.state = 1; // hovered: the hover colour wins
-    Surface hovered(plain.width(), 24);
-    Button::paint(hovered, b, "Start", 12, false, 0);
-    EXPECT_FALSE(contains_colour(hovered.image(), palette::BrightBlue));
-    EXPECT_TRUE(contains_colour(hovered.image(), palette::MediumBlue));
+    EXPECT_TRUE(contains_colour(painted(), palette::BrightBlue));
+    b.state = 1;
+    EXPECT_FALSE(contains_colour(painted(), palette::BrightBlue));
+    EXPECT_TRUE(contains_colour(painted(), palette::MediumBlue));
 }
 
 TEST_F(ButtonControl, TimedHoldReleasesItselfAndTheBlinkTimerAlternatesTheCaption) {

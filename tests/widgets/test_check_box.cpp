@@ -15,8 +15,6 @@ int fixed_width(const QString& s) {
     return int(s.size()) * kCharWidth;
 }
 
-// ---- behaviour ----
-
 TEST(CheckBoxBehaviour, PressAndReleaseCycleThroughTheFourValues) {
     CheckBoxBehaviour b;
     std::vector<int> seen;
@@ -49,36 +47,20 @@ TEST(CheckBoxBehaviour, LeavingWithTheButtonDownCancelsThePress) {
     EXPECT_EQ(checked.value, 2);
 }
 
+// The key settles any value: unchecked and checked swap, pressed ones become checked.
 TEST(CheckBoxBehaviour, KeyToggleSettlesAnyValue) {
-    CheckBoxBehaviour b;
-    EXPECT_TRUE(b.toggle_key().notify);
-    EXPECT_EQ(b.value, 2);
-    b.toggle_key();
-    EXPECT_EQ(b.value, 0);
-    b.value = 1; // pressed: becomes checked
-    b.toggle_key();
-    EXPECT_EQ(b.value, 2);
-    b.value = 3;
-    b.toggle_key();
-    EXPECT_EQ(b.value, 2);
-}
-
-TEST(CheckBoxBehaviour, DisabledOrLockedBoxBeepsAndStaysPut) {
-    for (bool locked : {false, true}) {
+    const std::pair<int, int> cases[] = {{0, 2}, {2, 0}, {1, 2}, {3, 2}};
+    for (auto [from, to] : cases) {
         CheckBoxBehaviour b;
-        (locked ? b.locked : b.enabled) = locked ? true : false;
-        ChoiceEffects fx = b.press();
-        EXPECT_TRUE(fx.beep);
-        EXPECT_FALSE(b.release().notify);
-        EXPECT_EQ(b.value, 0);
-        EXPECT_FALSE(b.mouse_move().start_hover_timer);
+        b.value = from;
+        EXPECT_TRUE(b.toggle_key().notify);
+        EXPECT_EQ(b.value, to) << from;
     }
-    CheckBoxBehaviour greyed;
-    greyed.greyed = true;
-    EXPECT_FALSE(greyed.mouse_move().start_hover_timer) << "greyed ignores hover";
 }
 
-TEST(CheckBoxBehaviour, HoverStartsOnceAndReportsTheHint) {
+// Hover starts once and reports the hint; a disabled or locked box beeps at a press and stays
+// put, and neither it nor a greyed one hovers.
+TEST(CheckBoxBehaviour, HoverAndTheDisabledLockedAndGreyedBoxes) {
     CheckBoxBehaviour b;
     b.hint_id = 9;
     ChoiceEffects fx = b.mouse_move();
@@ -86,6 +68,15 @@ TEST(CheckBoxBehaviour, HoverStartsOnceAndReportsTheHint) {
     EXPECT_TRUE(fx.end_other_hover);
     EXPECT_EQ(fx.hint, 9);
     EXPECT_FALSE(b.mouse_move().start_hover_timer);
+    for (int kind = 0; kind < 3; ++kind) {
+        CheckBoxBehaviour c;
+        (kind == 0 ? c.enabled : kind == 1 ? c.locked : c.greyed) = kind != 0;
+        EXPECT_FALSE(c.mouse_move().start_hover_timer) << kind;
+        if (kind == 2) continue;
+        EXPECT_TRUE(c.press().beep);
+        EXPECT_FALSE(c.release().notify);
+        EXPECT_EQ(c.value, 0);
+    }
 }
 
 TEST(RadioBehaviour, SelectingReportsOnceAndReselectingNothing) {
@@ -108,8 +99,6 @@ TEST(RadioBehaviour, SelectingReportsOnceAndReselectingNothing) {
     EXPECT_FALSE(disabled.release().notify);
 }
 
-// ---- caption wrapping ----
-
 TEST(CaptionWrap, BreaksAtTheLastSpaceBeforeTheOverflowOrElseWhereTheWidthEnds) {
     const QString caption = QStringLiteral("Exclude completed Kanji from Individual Exercises");
     const int threshold = 30 * kCharWidth; // the 31st character overflows
@@ -130,8 +119,6 @@ TEST(CaptionWrap, BreaksAtTheLastSpaceBeforeTheOverflowOrElseWhereTheWidthEnds) 
     EXPECT_EQ(lines.first, fits);
     EXPECT_EQ(lines.break_index, 0);
 }
-
-// ---- the controls ----
 
 class ChoiceControls : public ::testing::Test {
   protected:
@@ -167,7 +154,7 @@ TEST_F(ChoiceControls, SizesFollowTheCaption) {
     EXPECT_EQ(radio->width(), one_line->width() - 22 + 19);
 }
 
-TEST_F(ChoiceControls, ClickAndSpaceToggleAndReportADisabledBoxPassesTheFocusOn) {
+TEST_F(ChoiceControls, ClickAndSpaceToggleADisabledBoxPassesTheFocusOnARadioReportsOnce) {
     CheckBox* box = make_box(QStringLiteral("Show Kanji Meanings"));
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(box->checked());
@@ -183,6 +170,15 @@ TEST_F(ChoiceControls, ClickAndSpaceToggleAndReportADisabledBoxPassesTheFocusOn)
     disabled->set_enabled(false);
     disabled->focus();
     EXPECT_TRUE(next->hasFocus());
+    std::vector<int> selections;
+    RadioButton* radio = RadioButton::create(&host, nullptr, QStringLiteral("Meaning"), 10, 40, -1,
+                                             false, true, [&](int v) { selections.push_back(v); });
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_THAT(selections, ::testing::ElementsAre(1)) << "only a new selection is reported";
+    EXPECT_TRUE(radio->selected());
+    radio->set_checked(false);
+    EXPECT_FALSE(radio->selected());
 }
 
 TEST_F(ChoiceControls, PressInsideReleaseOutsideLeavesTheValue) {
@@ -201,22 +197,6 @@ TEST_F(ChoiceControls, PressInsideReleaseOutsideLeavesTheValue) {
     QTest::mouseRelease(box, Qt::LeftButton, {}, outside);
     EXPECT_EQ(box->behaviour().value, 0);
     EXPECT_TRUE(changes.empty());
-}
-
-TEST_F(ChoiceControls, RadioReportsOnlyANewSelection) {
-    int selections = 0;
-    RadioButton* radio = RadioButton::create(&host, nullptr, QStringLiteral("Meaning"), 10, 10, -1,
-                                             false, true, [&](int v) {
-                                                 EXPECT_EQ(v, 1);
-                                                 ++selections;
-                                             });
-    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(selections, 1);
-    EXPECT_TRUE(radio->selected());
-    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(selections, 1);
-    radio->set_checked(false);
-    EXPECT_FALSE(radio->selected());
 }
 
 } // namespace

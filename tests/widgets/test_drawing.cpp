@@ -89,7 +89,8 @@ TEST(FitTextToWidth, KeepsThePrefixBeforeTheFirstOverflowAndAddsDots) {
     }
 }
 
-TEST(FitTextToWidth, FittingOrShortTextIsLeftAloneAndTooWideKeepsFourCharacters) {
+// Fitting or short text is left alone; too wide keeps four characters; a real font's result fits.
+TEST(FitTextToWidth, FittingShortAndTooWideTextAndARealFont) {
     for (auto [text, max] : {std::pair{"abcdefgh", 80}, std::pair{"abcde", 10}}) {
         QString s = QString::fromLatin1(text);
         EXPECT_EQ(fit_text_to_width(tens, max, s), 0) << text;
@@ -98,11 +99,8 @@ TEST(FitTextToWidth, FittingOrShortTextIsLeftAloneAndTooWideKeepsFourCharacters)
     QString text = QStringLiteral("abcdefgh"); // even five characters and dots are too wide
     EXPECT_EQ(fit_text_to_width(tens, 30, text), 1);
     EXPECT_EQ(text, QStringLiteral("abcd.."));
-}
-
-TEST(FitTextToWidth, RealFontResultFitsTheWidth) {
     const FontSpec font{QStringLiteral("Tahoma"), 12, true};
-    QString text = QStringLiteral("a long meaning that does not fit");
+    text = QStringLiteral("a long meaning that does not fit");
     ASSERT_EQ(fit_text_to_width(font, 100, text), 1);
     EXPECT_LE(Surface().text_width(text, font), 100);
 }

@@ -195,8 +195,15 @@ TEST_F(KanjiListTest, FocusArrivalAndLeaving) {
     EXPECT_TRUE(notices.empty());
 }
 
+// Keys are the view's own until keyboard handling is on; then Tab and Shift+Tab move on, the
+// arrows report the item the selection moved to and Enter the first selected item.
 TEST_F(KanjiListTest, TabShiftTabArrowsAndEnter) {
     fill({"日", "月", "火"});
+    view()->setFocus(Qt::TabFocusReason);
+    ASSERT_EVENTUALLY(view()->hasFocus());
+    QTest::keyClick(view(), Qt::Key_Down);
+    QTest::keyClick(view(), Qt::Key_Return);
+    EXPECT_TRUE(notices.empty());
     list->set_keyboard(true);
     focus_list();
     QTest::keyClick(view(), Qt::Key_Tab);
@@ -204,10 +211,11 @@ TEST_F(KanjiListTest, TabShiftTabArrowsAndEnter) {
     focus_list();
     QTest::keyClick(view(), Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EVENTUALLY(before->hasFocus());
+    view()->selectionModel()->clearSelection();
     focus_list();
     notices.clear();
     QTest::keyClick(view(), Qt::Key_Down);
-    EXPECT_EQ(notices.back(), (Notice{1, "月"})) << "the item the selection moved to";
+    EXPECT_EQ(notices.back(), (Notice{1, "月"}));
     QTest::keyClick(view(), Qt::Key_Down);
     QTest::keyClick(view(), Qt::Key_Up);
     EXPECT_EQ(notices.back(), (Notice{1, "月"}));
@@ -215,17 +223,8 @@ TEST_F(KanjiListTest, TabShiftTabArrowsAndEnter) {
     view()->selectionModel()->clearSelection();
     select(2);
     QTest::keyClick(view(), Qt::Key_Return);
-    EXPECT_EQ(notices.back(), (Notice{2, "火"})) << "Enter reports the first selected item";
+    EXPECT_EQ(notices.back(), (Notice{2, "火"}));
     EXPECT_EQ(notices.size(), 4u);
-}
-
-TEST_F(KanjiListTest, KeysAreTheViewsOwnUntilKeyboardHandlingIsOn) {
-    fill({"日", "月"});
-    view()->setFocus(Qt::TabFocusReason);
-    ASSERT_EVENTUALLY(view()->hasFocus());
-    QTest::keyClick(view(), Qt::Key_Down);
-    QTest::keyClick(view(), Qt::Key_Return);
-    EXPECT_TRUE(notices.empty());
 }
 
 TEST_F(KanjiListTest, TheColumnNarrowsByAScrollBarOnceTheItemsOverflowAndNewItemsShow) {
@@ -242,14 +241,11 @@ TEST_F(KanjiListTest, TheColumnNarrowsByAScrollBarOnceTheItemsOverflowAndNewItem
     for (int i = fitting + 1; i < 30; ++i)
         list->add(QString(QChar(0x4e00 + i)), 0);
     ASSERT_EVENTUALLY(view()->viewport()->rect().contains(row_centre(29)));
-}
-
-TEST(ListColumnWidth, NarrowsOnlyWhenTheRowsExceedTheHeight) {
-    const int rows = 8;
-    const int height = rows * list_style::RowHeight;
-    EXPECT_EQ(list_column_width(148, height, rows, 17), 148);
-    EXPECT_EQ(list_column_width(148, height, rows + 1, 17), 131);
-    EXPECT_EQ(list_column_width(148, height - 1, rows, 17), 131);
+    // The rule at its boundary: rows exactly filling the height fit.
+    const int height = 8 * list_style::RowHeight;
+    EXPECT_EQ(list_column_width(148, height, 8, 17), 148);
+    EXPECT_EQ(list_column_width(148, height, 9, 17), 131);
+    EXPECT_EQ(list_column_width(148, height - 1, 8, 17), 131);
 }
 
 // The branches real input cannot reach on this platform, through a fake view.
@@ -311,19 +307,31 @@ class PairListTest : public ::testing::Test {
     }
 };
 
-TEST_F(PairListTest, EachItemShowsItsLeftAndRightTextAndAClickReportsTheLeft) {
-    EXPECT_FALSE(list->view()->updatesEnabled()) << "no drawing until the first item";
+// Drawing stays off until the first item and while filling with the redraw switch off; clearing
+// empties the stores too.
+TEST_F(PairListTest, ItemsShowTheirTwoTextsAClickReportsTheLeftAndClearingEmptiesAll) {
+    EXPECT_FALSE(list->view()->updatesEnabled());
     list->add("日", "day, sun", 0);
     EXPECT_TRUE(list->view()->updatesEnabled());
     list->add("月", "moon, month", 0);
-    ASSERT_EQ(list->view()->model()->rowCount(), 2);
     ASSERT_EQ(list->view()->model()->columnCount(), 2);
     EXPECT_EQ(cell(1, 0).data().toString(), "月");
     EXPECT_EQ(cell(1, 1).data().toString(), "moon, month");
-    const QPoint centre = list->view()->visualRect(cell(1, 1)).center();
-    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {},
+                      list->view()->visualRect(cell(1, 1)).center());
     ASSERT_FALSE(notices.empty());
     EXPECT_EQ(notices.back(), std::make_pair(1, QString("月")));
+    list->clear();
+    EXPECT_EQ(list->view()->model()->rowCount(), 0);
+    EXPECT_EQ(list->count(), 0);
+    list->set_redraw(false);
+    for (int i = 0; i < 500; ++i)
+        list->add(QString(QChar(0x4e00 + i)), "meaning", 0);
+    EXPECT_FALSE(list->view()->updatesEnabled());
+    list->set_redraw(true);
+    EXPECT_TRUE(list->view()->updatesEnabled());
+    EXPECT_EQ(list->view()->model()->rowCount(), 500);
+    EXPECT_EQ(cell(0, 1).data().toString(), "meaning");
 }
 
 // Uncoloured items have a grey right column, coloured ones are wholly coloured; disabled, every
@@ -343,22 +351,6 @@ TEST_F(PairListTest, ColoursEnabledAndDisabled) {
     EXPECT_EQ(colour_of(view, 1, 1), list_style::PairDisabledSecond);
     EXPECT_EQ(pixel(std::as_const(*list).surface(), 100, 0), list_style::OutlineEnabled);
     EXPECT_EQ(pixel(std::as_const(*list).surface(), 0, 0), palette::LineActive);
-}
-
-TEST_F(PairListTest, ClearEmptiesTheListAndDrawingStaysOffWhileFilling) {
-    list->add("日", "day", 0);
-    list->add("月", "moon", 0);
-    list->clear();
-    EXPECT_EQ(list->view()->model()->rowCount(), 0);
-    EXPECT_EQ(list->count(), 0);
-    list->set_redraw(false);
-    for (int i = 0; i < 500; ++i)
-        list->add(QString(QChar(0x4e00 + i)), "meaning", 0);
-    EXPECT_FALSE(list->view()->updatesEnabled());
-    list->set_redraw(true);
-    EXPECT_TRUE(list->view()->updatesEnabled());
-    EXPECT_EQ(list->view()->model()->rowCount(), 500);
-    EXPECT_EQ(cell(0, 1).data().toString(), "meaning") << "the stores were emptied too";
 }
 
 } // namespace

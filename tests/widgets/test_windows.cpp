@@ -9,7 +9,6 @@
 #include "frameless_window.h"
 #include "group_frame.h"
 #include "hint.h"
-#include "input_mode.h"
 #include "palette.h"
 #include "panel.h"
 #include "radio_button.h"
@@ -49,7 +48,7 @@ ColorRef pixel(const Surface& s, int x, int y) {
     return RGB(qRed(p), qGreen(p), qBlue(p));
 }
 
-TEST(FramelessWindow, IsAFixedSizeOwnedWindowTitledLikeItsCaptionThatStaysEnabled) {
+TEST(FramelessWindow, AFixedSizeOwnedWindowTitledLikeItsCaptionDrawnUnderItsBarAndBorder) {
     QWidget owner;
     owner.show();
     TestWindow w(&owner);
@@ -62,10 +61,8 @@ TEST(FramelessWindow, IsAFixedSizeOwnedWindowTitledLikeItsCaptionThatStaysEnable
     EXPECT_EQ(w.windowHandle()->transientParent(), owner.windowHandle());
     owner.setEnabled(false);
     EXPECT_TRUE(w.isEnabled()) << "enabled while its owner is not";
-}
-
-TEST(FramelessWindow, DrawsItsCaptionBarAndBorderOverTheContentsAndCloses) {
-    TestWindow w(nullptr);
+    owner.setEnabled(true);
+    // It draws its caption bar and border over the contents and closes from its glyph.
     const Surface& s = w.surface();
     EXPECT_EQ(pixel(s, 0, 100), palette::BorderDark);
     EXPECT_EQ(pixel(s, 1, 100), palette::White);
@@ -107,18 +104,6 @@ TEST(Accessibility, WindowsAndControlsSayWhatTheyShow) {
     EXPECT_EQ(said(shown, QAccessible::Name), "水");
     shown->set_text(QStringLiteral("火"));
     EXPECT_EQ(said(shown, QAccessible::Name), "火") << "the name follows the text shown";
-}
-
-TEST(SwitchInputMode, AlphabeticPrefersLatinAndNativeLeavesTheMethodFree) {
-    QLineEdit field;
-    field.setInputMethodHints(Qt::ImhNoPredictiveText);
-    switch_input_mode(InputAlphabetic, &field);
-    EXPECT_TRUE(field.inputMethodHints() & Qt::ImhPreferLatin);
-    EXPECT_TRUE(field.inputMethodHints() & Qt::ImhNoPredictiveText) << "other hints stay";
-    switch_input_mode(InputNative, &field);
-    EXPECT_FALSE(field.inputMethodHints() & Qt::ImhPreferLatin);
-    EXPECT_TRUE(field.inputMethodHints() & Qt::ImhNoPredictiveText);
-    switch_input_mode(InputAlphabetic, nullptr); // no field: nothing happens
 }
 
 constexpr int kWidth = 300;
@@ -204,8 +189,6 @@ TEST_F(CaptionBarStateTest, PressesAndReleases) {
     EXPECT_EQ(other.bar_state, 1);
 }
 
-// ---- on a window ----
-
 class CaptionBarWindowTest : public ::testing::Test {
   protected:
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
@@ -247,15 +230,21 @@ TEST_F(CaptionBarWindowTest, WithoutAPlatformMoveTheWindowFollowsThePointerUntil
     EXPECT_EQ(window->pos(), start + QPoint(30, -5)) << "the move ended with the release";
 }
 
-TEST_F(CaptionBarWindowTest, GlyphHintsReachTheHelpPanelUnlessTurnedOff) {
+TEST_F(CaptionBarWindowTest, GlyphHintsReachTheHelpPanelUnlessTurnedOffAndChangesTheOwner) {
     auto bar = CaptionBar::create(window.get(), kWidth, kHeight, "Brushwise", true);
+    int changes = 0;
+    bar->set_on_change([&] { ++changes; });
     EXPECT_EQ(bar->mouse_move(bar->state().close_rect().center()), 1);
     EXPECT_EQ(bar->mouse_move(bar->state().minimise_rect().center()), 1);
     EXPECT_THAT(hints, ::testing::ElementsAre(caption::CloseHint, caption::MinimiseHint));
     bar->set_hints(false);
     bar->mouse_move({100, 10});
+    bar->mouse_move({101, 10});
+    EXPECT_EQ(changes, 3) << "a move that changes nothing is no change";
     EXPECT_EQ(bar->mouse_move(bar->state().close_rect().center()), 1) << "still takes the move";
     EXPECT_EQ(hints.size(), 2u);
+    bar->set_active(false);
+    EXPECT_EQ(changes, 5);
 }
 
 TEST_F(CaptionBarWindowTest, TheMinimiseGlyphMinimisesTheMainWindow) {
@@ -267,54 +256,35 @@ TEST_F(CaptionBarWindowTest, TheMinimiseGlyphMinimisesTheMainWindow) {
     ASSERT_EVENTUALLY(window->isMinimized());
 }
 
-TEST_F(CaptionBarWindowTest, ChangesReachTheOwner) {
-    auto bar = CaptionBar::create(window.get(), kWidth, kHeight, "Review", false);
-    int changes = 0;
-    bar->set_on_change([&] { ++changes; });
-    bar->mouse_move({100, 10});
-    bar->mouse_move({101, 10});
-    EXPECT_EQ(changes, 1);
-    bar->set_active(false);
-    EXPECT_EQ(changes, 2);
-}
-
-// ---- pixels ----
-
-// The title's most saturated ink: the pixel farthest from white.
-QColor darkest(const QImage& image, QRect area) {
-    QColor best = Qt::white;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
+// Whether the title's darkest ink (antialiased text reaches its own colour only where a stroke
+// covers a whole pixel) is within 24 of `expected` in each channel.
+bool title_ink_near(const QImage& image, ColorRef expected) {
+    QColor ink = Qt::white;
+    for (int y = 2; y < 18; ++y)
+        for (int x = 22; x < 142; ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (c.red() + c.green() + c.blue() < best.red() + best.green() + best.blue()) best = c;
+            if (c.red() + c.green() + c.blue() < ink.red() + ink.green() + ink.blue()) ink = c;
         }
-    return best;
-}
-
-// Antialiased text reaches its own colour only where a stroke covers a whole pixel, so the
-// ink is compared within a tolerance.
-bool near(const QColor& ink, ColorRef expected) {
     const QColor e = colorref(expected);
     return std::abs(ink.red() - e.red()) <= 24 && std::abs(ink.green() - e.green()) <= 24 &&
            std::abs(ink.blue() - e.blue()) <= 24;
 }
 
 TEST(CaptionBarPaint, TitleColourFollowsTheBarStateAndActivity) {
-    const QRect title_area(22, 2, 120, 16);
     Surface s(kWidth, kHeight);
     CaptionBarState st(kWidth, kHeight, false);
-    const auto ink = [&] {
+    const auto ink_near = [&](ColorRef expected) {
         CaptionBar::paint(s, st, "Kanji Meaning");
-        return darkest(s.image(), title_area);
+        return title_ink_near(s.image(), expected);
     };
-    EXPECT_TRUE(near(ink(), palette::BorderDark)) << ink().name().toStdString();
+    EXPECT_TRUE(ink_near(palette::BorderDark));
     st.mouse_move({100, 10});
-    EXPECT_TRUE(near(ink(), palette::MediumBlue)) << ink().name().toStdString();
+    EXPECT_TRUE(ink_near(palette::MediumBlue));
     st.mouse_down({100, 10});
-    EXPECT_TRUE(near(ink(), palette::BrightBlue)) << ink().name().toStdString();
+    EXPECT_TRUE(ink_near(palette::BrightBlue));
     st.set_active(false);
     st.bar_state = 0;
-    EXPECT_TRUE(near(ink(), 0xc8c8c8)) << ink().name().toStdString();
+    EXPECT_TRUE(ink_near(0xc8c8c8));
 }
 
 TEST(GroupFrame, WindowCoversOnlyTheBorderRing) {
