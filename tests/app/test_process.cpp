@@ -15,8 +15,12 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <csignal>
+#include <cstring>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -107,6 +111,15 @@ TEST_F(ProcessTest, WithoutAReachableDisplayItSaysSoAndEndsWithCodeOne) {
 }
 
 TEST_F(ProcessTest, ASecondCopyBringsTheFirstForwardAndEndsHavingTouchedNothing) {
+    // A dead copy's socket, left behind: nobody answers there.
+    const QByteArray path = QFile::encodeName(runtime + "/brushwise");
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(size_t(path.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int dead = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(dead, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(dead);
     QByteArray first_err;
     QProcess* first = launch_and_wait_for_loop(first_err);
     const QStringList before = folder_state(folder);

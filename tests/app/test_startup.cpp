@@ -1,6 +1,6 @@
 // The start-up and the ways out, in the test's own process: the order of the start (options,
 // splash, font check, study data, refill), the splash also at twice the pixels, where the main
-// window opens, one running copy, and what leaving saves.
+// window opens and is brought forward, and what leaving saves (a second copy: test_process.cpp).
 #include "button.h"
 #include "caption_bar.h"
 #include "check_box.h"
@@ -11,7 +11,6 @@
 #include "message_box.h"
 #include "options.h"
 #include "scores.h"
-#include "single_instance.h"
 #include "start_fixture.h"
 #include "startup.h"
 #include "test_helpers.h"
@@ -278,23 +277,6 @@ TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
     EXPECT_FALSE(QFile::exists("data/llist.dat"));
     EXPECT_FALSE(QFile::exists("brushwise.opt"));
     delete w;
-}
-
-TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForwardAndADeadOnesSocketIsTakenOver) {
-    const QString name = QDir(folder).filePath(QStringLiteral("instance"));
-    QFile left_over(name);
-    ASSERT_TRUE(left_over.open(QIODevice::WriteOnly)); // left by a copy that died: nobody answers
-    left_over.close();
-    SingleInstance first(name);
-    ASSERT_FALSE(first.another_copy_runs());
-    ASSERT_TRUE(first.listening());
-    int requests = 0;
-    first.set_on_show_request([&] { ++requests; });
-
-    SingleInstance second(name);
-    EXPECT_TRUE(second.another_copy_runs());
-    EXPECT_FALSE(second.listening());
-    EXPECT_TRUE(wait_until([&] { return requests == 1; }));
 }
 
 TEST_F(StartupTest, BroughtForwardTheMainWindowIsUnminimised) {
