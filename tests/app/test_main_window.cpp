@@ -35,10 +35,6 @@ void write_learning_list_file(const std::vector<int>& kanji) {
         f.write(reinterpret_cast<const char*>(&k), 4);
 }
 
-QString character_of(int kanji) {
-    return QString(QChar(KanjiData_LoadRecord(kanji)->Kanji));
-}
-
 ColorRef pixel(const QImage& image, int x, int y) {
     const QColor c = image.pixelColor(x, y);
     return RGB(c.red(), c.green(), c.blue());
@@ -91,7 +87,7 @@ class MainWindowTest : public ScreenTest {
     QStringList characters(const std::vector<int>& kanji) const {
         QStringList texts;
         for (int k : kanji)
-            texts << character_of(k);
+            texts << QString(QChar(KanjiData_LoadRecord(k)->Kanji));
         return texts;
     }
     std::vector<int> learning_list() const {
