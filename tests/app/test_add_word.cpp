@@ -537,55 +537,50 @@ TEST_F(DrawKanjiTest, WithoutTheModelTheButtonIsGreyedAndADamagedModelIsReported
     EXPECT_TRUE(w->draw_button()->behaviour().shown_active);
 }
 
-TEST(PencilCursors, HotSpotsAreReadAsUntrusted) {
+using PencilCursorFiles = ScreenTest;
+
+TEST_F(PencilCursorFiles,
+       HotSpotsAreReadAsUntrustedAndMissingDamagedOrOversizedPiecesGiveTheArrow) {
     const QSize size(32, 32);
     const QString text = "idle.png 3 27\r\ndrawing.png 2 28\nrefused.png 40 3\nodd.png x 1\n"
-                         "neg.png -1 2\nlong.png 1 2 3\nidle.png 9 9\n";
+                         "neg.png -1 2\nlong.png 1 2 3\nidle.png 9 9\nedge.png 32 0\n";
     EXPECT_EQ(hot_spot_for(text, "idle.png", size), QPoint(3, 27)) << "the first line counts";
     EXPECT_EQ(hot_spot_for(text, "drawing.png", size), QPoint(2, 28));
     EXPECT_EQ(hot_spot_for(text, "drawing.png", QSize(28, 28)), std::nullopt);
     EXPECT_EQ(hot_spot_for(text, "refused.png", size), std::nullopt) << "outside the image";
-    for (const char* bad : {"odd.png", "neg.png", "long.png", "none.png"})
+    for (const char* bad : {"odd.png", "neg.png", "long.png", "none.png", "edge.png"})
         EXPECT_EQ(hot_spot_for(text, bad, size), std::nullopt) << bad;
-}
 
-class PencilCursorFiles : public ScreenTest {
-  protected:
-    QString cursors() const { return QDir(folder).filePath("cursors"); }
-    void write(const QString& name, const QByteArray& bytes) {
-        QDir(folder).mkpath("cursors");
-        QFile f(QDir(cursors()).filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    void write_image(const QString& name, int side) {
-        QImage image(side, side, QImage::Format_ARGB32);
-        image.fill(Qt::black);
-        ASSERT_TRUE(image.save(QDir(cursors()).filePath(name), "PNG"));
-    }
-};
-
-TEST_F(PencilCursorFiles, MissingDamagedOrOversizedPiecesGiveTheArrow) {
     const PencilCursors real = load_pencil_cursors();
     EXPECT_EQ(real.drawing.shape(), Qt::BitmapCursor);
     EXPECT_EQ(real.drawing.hotSpot(), QPoint(2, 28));
-
     const PencilCursors none = load_pencil_cursors(QDir(folder).filePath("nowhere"));
     for (const QCursor* c : {&none.idle, &none.drawing, &none.refused})
         EXPECT_EQ(c->shape(), Qt::ArrowCursor);
 
-    write("hotspots.txt", "idle.png 3 27\ndrawing.png 2 28\nrefused.png 3 27\n");
-    write_image("idle.png", 32);
-    write_image("drawing.png", 65);
-    write("refused.png", "\x89PNG\r\n\x1a\n broken");
-    const PencilCursors mixed = load_pencil_cursors(cursors());
+    const QDir dir(QDir(folder).filePath("cursors"));
+    ASSERT_TRUE(dir.mkpath("."));
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    const auto black = [](int side) {
+        QImage image(side, side, QImage::Format_ARGB32);
+        image.fill(Qt::black);
+        return image;
+    };
+    ASSERT_TRUE(write("hotspots.txt", "idle.png 3 27\ndrawing.png 2 28\nrefused.png 3 27\n"));
+    ASSERT_TRUE(black(32).save(dir.filePath("idle.png"), "PNG"));
+    ASSERT_TRUE(black(65).save(dir.filePath("drawing.png"), "PNG"));
+    ASSERT_TRUE(write("refused.png", "\x89PNG\r\n\x1a\n broken"));
+    const PencilCursors mixed = load_pencil_cursors(dir.path());
     EXPECT_EQ(mixed.idle.shape(), Qt::BitmapCursor);
     EXPECT_EQ(mixed.idle.hotSpot(), QPoint(3, 27));
     EXPECT_EQ(mixed.drawing.shape(), Qt::ArrowCursor) << "larger than a cursor";
     EXPECT_EQ(mixed.refused.shape(), Qt::ArrowCursor) << "not an image";
 
-    QFile::remove(QDir(cursors()).filePath("hotspots.txt"));
-    EXPECT_EQ(load_pencil_cursors(cursors()).idle.shape(), Qt::ArrowCursor) << "no hot spot";
+    QFile::remove(dir.filePath("hotspots.txt"));
+    EXPECT_EQ(load_pencil_cursors(dir.path()).idle.shape(), Qt::ArrowCursor) << "no hot spot";
 }
 
 } // namespace

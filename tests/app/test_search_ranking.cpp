@@ -185,9 +185,9 @@ class RandomSearches : public ScreenTest {
 TEST_F(RandomSearches, TheFastRankingGivesTheLiteralOrderEveryTime) {
     const int modes[] = {ModeMeaning, ModeOnKana, ModeKunKana, ModeOnRomaji, ModeKunRomaji};
     const int by[] = {SearchByMeaning, SearchByOn, SearchByKun, SearchByOn, SearchByKun};
-    int searches = 0, matched_whole = 0, matched_nothing = 0, long_ones = 0;
+    int matched_whole = 0, matched_nothing = 0, long_ones = 0;
     for (int round = 0; round < 30; ++round) {
-        for (int m = 0; m < 5; ++m, ++searches) {
+        for (int m = 0; m < 5; ++m) {
             const NormalisedSearch search = normalise_search(typed_text(modes[m]), by[m]);
             const std::vector<int> fast = rank_search(index, search);
             ASSERT_EQ(fast, rank_search_literal(index, search))
@@ -204,7 +204,6 @@ TEST_F(RandomSearches, TheFastRankingGivesTheLiteralOrderEveryTime) {
     EXPECT_GT(matched_whole, 20);
     EXPECT_GT(matched_nothing, 0);
     EXPECT_GT(long_ones, 5);
-    EXPECT_EQ(searches, 150);
 }
 
 TEST(PastedKanji, KanjiAreTheIdeographBlocksAndNothingElse) {
