@@ -37,15 +37,6 @@ void write_file(const QString& folder, const char* path, const QByteArray& bytes
     if (f.open(QIODevice::WriteOnly)) f.write(bytes);
 }
 
-// The same garbage on every run.
-QByteArray random_bytes(qsizetype size, unsigned seed) {
-    std::mt19937 rng(seed);
-    QByteArray bytes(size, '\0');
-    for (char& c : bytes)
-        c = char(rng() & 0xff);
-    return bytes;
-}
-
 void put_word(QByteArray& bytes, qsizetype at, int32_t value) {
     for (int b = 0; b < 4; ++b)
         bytes[at + b] = char((static_cast<uint32_t>(value) >> (8 * b)) & 0xff);
@@ -94,8 +85,13 @@ Change part(int num, int den, qsizetype extra) {
     return [=](const QByteArray& b, unsigned) { return b.left(b.size() * num / den + extra); };
 }
 
+// As long as the bytes, the same garbage on every run.
 QByteArray garbage(const QByteArray& bytes, unsigned seed) {
-    return random_bytes(bytes.size(), seed);
+    std::mt19937 rng(seed);
+    QByteArray out(bytes.size(), '\0');
+    for (char& c : out)
+        c = char(rng() & 0xff);
+    return out;
 }
 
 // Words at the edges of their range: what arithmetic on a stored number trips over.

@@ -182,6 +182,13 @@ TEST_F(AddWordTest, AKanjiAlreadyListedIsAddedOnlyOnYesAndATickedYesStopsTheQues
     EXPECT_EQ(message_texts.size(), 2u);
     EXPECT_EQ(LearningList_Count(), 3);
     EXPECT_EQ(LearningList_At(2), kWaterNumber);
+
+    // Several selected rows are added in row order.
+    click_row(3);
+    click_row(1, Qt::ControlModifier);
+    click(w->add_button(), QPoint(5, 5));
+    EXPECT_THAT(appended, ElementsAre(kWaterNumber, kWaterNumber, kanji_at(1), kanji_at(3)));
+    EXPECT_EQ(LearningList_Count(), 5);
 }
 
 TEST_F(AddWordTest, ACompletedKanjiComesBackOnYesWithItsScoresResetAndTheCountLowered) {
@@ -192,7 +199,6 @@ TEST_F(AddWordTest, ACompletedKanjiComesBackOnYesWithItsScoresResetAndTheCountLo
     set_learning_list({1, 2});
     open();
     search("water", SearchByMeaning);
-    EXPECT_EQ(colour(0, 1), ColorRef(0xa5a5a5)) << "completed kanji are listed grey";
     click_row(0);
 
     answer_message_boxes({MessageNo});
@@ -214,17 +220,6 @@ TEST_F(AddWordTest, ACompletedKanjiComesBackOnYesWithItsScoresResetAndTheCountLo
     EXPECT_EQ(CompletedList_CompletedCount(), 1u);
     EXPECT_EQ(LearningList_Count(), 3);
     EXPECT_EQ(LearningList_At(2), kWaterNumber);
-}
-
-TEST_F(AddWordTest, SeveralSelectedRowsAreAddedInRowOrder) {
-    set_learning_list({});
-    open();
-    search("water", SearchByMeaning);
-    click_row(3);
-    click_row(1, Qt::ControlModifier);
-    click(w->add_button(), QPoint(5, 5));
-    EXPECT_THAT(appended, ElementsAre(kanji_at(1), kanji_at(3)));
-    EXPECT_EQ(LearningList_Count(), 2);
 }
 
 TEST_F(AddWordTest, BeforeAnySearchTheMeaningsBoxChangesNeitherTheListNorTheStoredFlag) {
@@ -271,19 +266,17 @@ TEST_F(AddWordTest, TheSearchModeOutlastsTheWindowAndShowAllReturnsToMeanings) {
     EXPECT_EQ(cell(1, 1), QString::fromStdU16String(KanjiData_LoadRecord(2)->Meaning.text()));
 }
 
-TEST_F(AddWordTest, ListedAndCompletedKanjiAreColouredAndTheRestNavyWithGreyText) {
+TEST_F(AddWordTest, OpensCentredOverTheDisabledMainWindowColouredAndGivesItBackOnExit) {
     set_learning_list({1});
     Scores_SetSlot(2, CompletedFlag, 1);
     open();
+    // Listed kanji red, completed ones grey, the rest navy with grey text.
     EXPECT_EQ(colour(0, 0), ColorRef(0xdc0000));
     EXPECT_EQ(colour(0, 1), ColorRef(0xdc0000));
     EXPECT_EQ(colour(1, 0), ColorRef(0xa5a5a5));
+    EXPECT_EQ(colour(1, 1), ColorRef(0xa5a5a5));
     EXPECT_EQ(colour(2, 0), ColorRef(0x800000));
     EXPECT_EQ(colour(2, 1), ColorRef(0x808080));
-}
-
-TEST_F(AddWordTest, OpensCentredOverTheDisabledMainWindowAndGivesItBackOnExit) {
-    open();
     EXPECT_FALSE(main_window->isEnabled());
     EXPECT_THAT(set_active_calls, ElementsAre(false));
     const QRect main = main_window->frameGeometry();
@@ -436,8 +429,6 @@ TEST_F(DrawKanjiTest, WaterDrawnInItsStrokeOrderIsOfferedClickedIsSelectedAndUnd
     ASSERT_TRUE(w->add_button()->behaviour().enabled);
     click(w->add_button(), QPoint(5, 5));
     EXPECT_THAT(appended, ElementsAre(kWaterNumber));
-    EXPECT_EQ(LearningList_Count(), 1);
-    EXPECT_EQ(LearningList_At(0), kWaterNumber);
     EXPECT_EQ(DrawKanjiWindow::instance(), d) << "the window stays open for the next kanji";
 
     // Undo Stroke takes back the last stroke, Clear empties the box.
@@ -546,55 +537,50 @@ TEST_F(DrawKanjiTest, WithoutTheModelTheButtonIsGreyedAndADamagedModelIsReported
     EXPECT_TRUE(w->draw_button()->behaviour().shown_active);
 }
 
-TEST(PencilCursors, HotSpotsAreReadAsUntrusted) {
+using PencilCursorFiles = ScreenTest;
+
+TEST_F(PencilCursorFiles,
+       HotSpotsAreReadAsUntrustedAndMissingDamagedOrOversizedPiecesGiveTheArrow) {
     const QSize size(32, 32);
     const QString text = "idle.png 3 27\r\ndrawing.png 2 28\nrefused.png 40 3\nodd.png x 1\n"
-                         "neg.png -1 2\nlong.png 1 2 3\nidle.png 9 9\n";
+                         "neg.png -1 2\nlong.png 1 2 3\nidle.png 9 9\nedge.png 32 0\n";
     EXPECT_EQ(hot_spot_for(text, "idle.png", size), QPoint(3, 27)) << "the first line counts";
     EXPECT_EQ(hot_spot_for(text, "drawing.png", size), QPoint(2, 28));
     EXPECT_EQ(hot_spot_for(text, "drawing.png", QSize(28, 28)), std::nullopt);
     EXPECT_EQ(hot_spot_for(text, "refused.png", size), std::nullopt) << "outside the image";
-    for (const char* bad : {"odd.png", "neg.png", "long.png", "none.png"})
+    for (const char* bad : {"odd.png", "neg.png", "long.png", "none.png", "edge.png"})
         EXPECT_EQ(hot_spot_for(text, bad, size), std::nullopt) << bad;
-}
 
-class PencilCursorFiles : public ScreenTest {
-  protected:
-    QString cursors() const { return QDir(folder).filePath("cursors"); }
-    void write(const QString& name, const QByteArray& bytes) {
-        QDir(folder).mkpath("cursors");
-        QFile f(QDir(cursors()).filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    void write_image(const QString& name, int side) {
-        QImage image(side, side, QImage::Format_ARGB32);
-        image.fill(Qt::black);
-        ASSERT_TRUE(image.save(QDir(cursors()).filePath(name), "PNG"));
-    }
-};
-
-TEST_F(PencilCursorFiles, MissingDamagedOrOversizedPiecesGiveTheArrow) {
     const PencilCursors real = load_pencil_cursors();
     EXPECT_EQ(real.drawing.shape(), Qt::BitmapCursor);
     EXPECT_EQ(real.drawing.hotSpot(), QPoint(2, 28));
-
     const PencilCursors none = load_pencil_cursors(QDir(folder).filePath("nowhere"));
     for (const QCursor* c : {&none.idle, &none.drawing, &none.refused})
         EXPECT_EQ(c->shape(), Qt::ArrowCursor);
 
-    write("hotspots.txt", "idle.png 3 27\ndrawing.png 2 28\nrefused.png 3 27\n");
-    write_image("idle.png", 32);
-    write_image("drawing.png", 65);
-    write("refused.png", "\x89PNG\r\n\x1a\n broken");
-    const PencilCursors mixed = load_pencil_cursors(cursors());
+    const QDir dir(QDir(folder).filePath("cursors"));
+    ASSERT_TRUE(dir.mkpath("."));
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    const auto black = [](int side) {
+        QImage image(side, side, QImage::Format_ARGB32);
+        image.fill(Qt::black);
+        return image;
+    };
+    ASSERT_TRUE(write("hotspots.txt", "idle.png 3 27\ndrawing.png 2 28\nrefused.png 3 27\n"));
+    ASSERT_TRUE(black(32).save(dir.filePath("idle.png"), "PNG"));
+    ASSERT_TRUE(black(65).save(dir.filePath("drawing.png"), "PNG"));
+    ASSERT_TRUE(write("refused.png", "\x89PNG\r\n\x1a\n broken"));
+    const PencilCursors mixed = load_pencil_cursors(dir.path());
     EXPECT_EQ(mixed.idle.shape(), Qt::BitmapCursor);
     EXPECT_EQ(mixed.idle.hotSpot(), QPoint(3, 27));
     EXPECT_EQ(mixed.drawing.shape(), Qt::ArrowCursor) << "larger than a cursor";
     EXPECT_EQ(mixed.refused.shape(), Qt::ArrowCursor) << "not an image";
 
-    QFile::remove(QDir(cursors()).filePath("hotspots.txt"));
-    EXPECT_EQ(load_pencil_cursors(cursors()).idle.shape(), Qt::ArrowCursor) << "no hot spot";
+    QFile::remove(dir.filePath("hotspots.txt"));
+    EXPECT_EQ(load_pencil_cursors(dir.path()).idle.shape(), Qt::ArrowCursor) << "no hot spot";
 }
 
 } // namespace

@@ -57,10 +57,7 @@ TEST(SearchNormalisation, OnIsSoughtInKatakanaOrCapitalsKunInHiraganaOrSmallLett
         EXPECT_EQ(n.text, sought) << utf16_to_utf8(typed);
         EXPECT_EQ(n.mode, mode) << utf16_to_utf8(typed);
     };
-    expect(u"ka", SearchByOn, u"KA", ModeOnRomaji);
-    expect(u"Ka", SearchByKun, u"ka", ModeKunRomaji);
-    expect(u"すい", SearchByOn, u"スイ", ModeOnKana);
-    expect(u"スイ", SearchByKun, u"すい", ModeKunKana);
+    // The four conversions by ON and KUN are held where Add Word shows them (test_add_word.cpp).
     expect(u"Water", SearchByMeaning, u"Water", ModeMeaning); // meanings: as typed
     expect(u"すい", SearchByMeaning, u"すい", ModeMeaning);
     // The first character alone decides: 'z' (122) is the last romaji code, '{' (123) the
@@ -188,9 +185,9 @@ class RandomSearches : public ScreenTest {
 TEST_F(RandomSearches, TheFastRankingGivesTheLiteralOrderEveryTime) {
     const int modes[] = {ModeMeaning, ModeOnKana, ModeKunKana, ModeOnRomaji, ModeKunRomaji};
     const int by[] = {SearchByMeaning, SearchByOn, SearchByKun, SearchByOn, SearchByKun};
-    int searches = 0, matched_whole = 0, matched_nothing = 0, long_ones = 0;
+    int matched_whole = 0, matched_nothing = 0, long_ones = 0;
     for (int round = 0; round < 30; ++round) {
-        for (int m = 0; m < 5; ++m, ++searches) {
+        for (int m = 0; m < 5; ++m) {
             const NormalisedSearch search = normalise_search(typed_text(modes[m]), by[m]);
             const std::vector<int> fast = rank_search(index, search);
             ASSERT_EQ(fast, rank_search_literal(index, search))
@@ -207,7 +204,6 @@ TEST_F(RandomSearches, TheFastRankingGivesTheLiteralOrderEveryTime) {
     EXPECT_GT(matched_whole, 20);
     EXPECT_GT(matched_nothing, 0);
     EXPECT_GT(long_ones, 5);
-    EXPECT_EQ(searches, 150);
 }
 
 TEST(PastedKanji, KanjiAreTheIdeographBlocksAndNothingElse) {
@@ -248,13 +244,11 @@ TEST_F(PastedKanjiSearch, KanjiComeFirstOnceEachInTheOrderTypedWhateverSearchByS
     const int fire = entry_of(u'火'), water = entry_of(u'水');
     ASSERT_GE(fire, 0);
     ASSERT_GE(water, 0);
-    for (int by : {SearchByMeaning, SearchByOn, SearchByKun}) {
-        EXPECT_EQ(ranked(u"水", by), first_then_kanji_order({water})) << "by " << by;
-        // Repeats count once; blanks between and around are passed over, though a blank alone
-        // would rank the meanings that hold one.
+    // Repeats count once; blanks between and around are passed over, though a blank alone would
+    // rank the meanings that hold one.
+    for (int by : {SearchByMeaning, SearchByOn, SearchByKun})
         EXPECT_EQ(ranked(u" 火水\u3000火\t水 ", by), first_then_kanji_order({fire, water}))
             << "by " << by;
-    }
 }
 
 TEST_F(PastedKanjiSearch, KanjiOutsideTheProgramsArePassedOverAndBlanksAloneRankAsBefore) {

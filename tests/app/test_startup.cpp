@@ -1,18 +1,16 @@
 // The start-up and the ways out, in the test's own process: the order of the start (options,
 // splash, font check, study data, refill), the splash also at twice the pixels, where the main
-// window opens, one running copy, and what leaving saves.
+// window opens and is brought forward, and what leaving saves (a second copy: test_process.cpp).
 #include "button.h"
 #include "caption_bar.h"
 #include "check_box.h"
 #include "exercises.h"
-#include "exit_signals.h"
 #include "kanji_list.h"
 #include "learning_list.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "options.h"
 #include "scores.h"
-#include "single_instance.h"
 #include "start_fixture.h"
 #include "startup.h"
 #include "test_helpers.h"
@@ -104,7 +102,10 @@ TEST_F(StartupTest, SplashShowsThePictureForTheMinimumTime) {
     Splash_Close(); // no splash: nothing happens
 }
 
-TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanji) {
+TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanjiAfterARefill) {
+    Scores_Open();
+    pass_all_exercises(3);
+    Scores_Close();
     QElapsedTimer t;
     t.start();
     MainWindow* w = start();
@@ -115,10 +116,11 @@ TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanji) {
     EXPECT_EQ(w->pos(), main_window_position(false, {}, work_area()));
     EXPECT_EQ(w->learning_list()->count(), 10);
     EXPECT_EQ(options_file().at(OptMainWindowSaved), 1);
-    EXPECT_TRUE(QFile::exists("data/clist.dat"));
-    EXPECT_TRUE(QFile::exists("data/scores.dat"));
     EXPECT_EQ(read_words("data/llist.dat"),
-              (std::vector<int32_t>{10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+              (std::vector<int32_t>{10, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11}))
+        << "kanji 3 graduated before the list was shown";
+    EXPECT_EQ(CompletedList_CompletedCount(), 1u);
+    EXPECT_EQ(read_words("data/clist.dat").at(1), 1);
 }
 
 TEST_F(StartupTest, TheCaptionBarIsDrawnWithTheControlImages) {
@@ -144,17 +146,10 @@ TEST_F(StartupTest, LaterStartsOpenWhereTheUserLeft) {
     EXPECT_EQ(w->pos(), QPoint(37, 55));
     EXPECT_TRUE(GetExcludeCompleted()) << "the exclude flag comes from its slot";
     EXPECT_TRUE(w->exclude_box()->checked());
-}
-
-TEST_F(StartupTest, StartRefillsTheListBeforeShowingIt) {
-    Scores_Open();
-    pass_all_exercises(3);
-    Scores_Close();
-    MainWindow* w = start();
-    EXPECT_EQ(w->learning_list()->count(), 10);
-    EXPECT_FALSE(LearningList_Contains(3));
-    EXPECT_TRUE(LearningList_Contains(11));
-    EXPECT_EQ(CompletedList_CompletedCount(), 1u);
+    click(w->exclude_box(), QPoint(6, 6)); // and the box sets the exercises' flag
+    EXPECT_FALSE(GetExcludeCompleted());
+    click(w->exclude_box(), QPoint(6, 6));
+    EXPECT_TRUE(GetExcludeCompleted());
 }
 
 TEST_F(StartupTest, MissingFontAnsweredNoOpensTheInstructionsAndEndsAndYesOrClosedStartsAnyway) {
@@ -238,27 +233,21 @@ TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
     }
 }
 
-TEST_F(StartupTest, TheWindowManagersCloseAndASignalAtRestSaveAsExitDoes) {
-    ExitSignals exit_signals([](int number) { App_Leave(128 + number); });
-    for (int signal : {0, SIGTERM}) {
-        QPointer<MainWindow> w = start(); // the way out may already have destroyed it
-        LearningList_RemoveAt(0);
-        const int left = LearningList_Count();
-        w->move(40 + signal, 50);
-        if (signal)
-            std::raise(signal);
-        else
-            w->close();
-        ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); })) << signal;
-        int code = -1;
-        App_ExitRequested(&code);
-        EXPECT_EQ(code, signal ? 128 + signal : 0);
-        EXPECT_TRUE(w.isNull() || !w->isVisible());
-        EXPECT_EQ(read_words("data/llist.dat").front(), left);
-        EXPECT_EQ(options_file().at(OptMainWindowX), 40 + signal);
-        delete w;
-    }
+// A termination signal at rest is the same way out (test_process.cpp sends one).
+TEST_F(StartupTest, TheWindowManagersCloseSavesAsExitDoes) {
+    QPointer<MainWindow> w = start(); // the way out may already have destroyed it
+    LearningList_RemoveAt(0);
+    w->move(40, 50);
+    w->close();
+    ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); }));
+    int code = -1;
+    App_ExitRequested(&code);
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(w.isNull() || !w->isVisible());
+    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
+    EXPECT_EQ(options_file().at(OptMainWindowX), 40);
     EXPECT_TRUE(ended_with.empty()) << "the message loop ends; the process is not cut short";
+    delete w;
 }
 
 TEST_F(StartupTest, CloseWhileAQuestionIsOpenSavesAndEndsTheProcess) {
@@ -288,23 +277,6 @@ TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
     EXPECT_FALSE(QFile::exists("data/llist.dat"));
     EXPECT_FALSE(QFile::exists("brushwise.opt"));
     delete w;
-}
-
-TEST_F(StartupTest, ALaterCopyAsksTheRunningOneToComeForwardAndADeadOnesSocketIsTakenOver) {
-    const QString name = QDir(folder).filePath(QStringLiteral("instance"));
-    QFile left_over(name);
-    ASSERT_TRUE(left_over.open(QIODevice::WriteOnly)); // left by a copy that died: nobody answers
-    left_over.close();
-    SingleInstance first(name);
-    ASSERT_FALSE(first.another_copy_runs());
-    ASSERT_TRUE(first.listening());
-    int requests = 0;
-    first.set_on_show_request([&] { ++requests; });
-
-    SingleInstance second(name);
-    EXPECT_TRUE(second.another_copy_runs());
-    EXPECT_FALSE(second.listening());
-    EXPECT_TRUE(wait_until([&] { return requests == 1; }));
 }
 
 TEST_F(StartupTest, BroughtForwardTheMainWindowIsUnminimised) {
