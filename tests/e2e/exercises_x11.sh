@@ -45,7 +45,7 @@ answer_point() { # KIND ANSWER...
 question() { # KIND COUNT_BEFORE: waits for the next question's trace line; sets kanji, answer
   local kind=ChoiceExLoadKanji words
   [ "$1" = 4 ] && kind=KanjiGridTarget
-  words=$(wait_trace "$kind" "$2") || return 1
+  words=$(wait_trace "$kind" "$2") || { failures=$((failures + 1)); return 1; }
   read -r kanji a b <<<"$words"
   answer_point "$1" "$a" "${b:-}"
 }

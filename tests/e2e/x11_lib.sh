@@ -25,7 +25,15 @@ die() { echo "$e2e_name: FAIL: $*" >&2; exit 1; }
 now_ms() { date +%s%3N; }
 # check DESCRIPTION COMMAND: runs the command, reports ok or FAIL, counts failures.
 check() {
-  if eval "$2"; then echo "$e2e_name: ok: $1"; else echo "$e2e_name: FAIL: $1"; failures=$((failures + 1)); fi
+  if eval "$2"; then echo "$e2e_name: ok: $1"; else echo "$e2e_name: FAIL: $1"; failed_here; fi
+}
+# Counts a failure and says what the screen and the program were at, for a run that fails only
+# now and then: the visible windows and the newest trace lines.
+failed_here() {
+  failures=$((failures + 1))
+  echo "$e2e_name:   windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+  [ -f "${trace_log:-}" ] && tail -n 3 "$trace_log" | sed "s/^/$e2e_name:   /"
+  return 0
 }
 # Polls a command until it prints something (or $2 ms pass); prints what it printed.
 poll_for() {
@@ -106,7 +114,7 @@ visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || t
 # Waits for the window titled exactly $1; its origin goes to win_x, win_y.
 wait_window() {
   local id
-  id=$(poll_for "visible '^$1\$'" 10000) || { echo "$e2e_name: FAIL: no window \"$1\""; failures=$((failures + 1)); return 1; }
+  id=$(poll_for "visible '^$1\$'" 10000) || { echo "$e2e_name: FAIL: no window \"$1\""; failed_here; return 1; }
   eval "$(xdotool getwindowgeometry --shell "$id")"
   win_x=$X win_y=$Y
 }
@@ -156,10 +164,11 @@ all_slots_zero() { [ -z "$(od -v -A n -t u4 -j $((80 * $1)) -N 80 "$folder/data/
 # Trace lines of one kind ("brushwise.trace: KIND words..."): how many, and the last one's words.
 trace_lines() { grep -c "^brushwise.trace: $1 " "$trace_log" 2>/dev/null || true; }
 last_trace() { grep "^brushwise.trace: $1 " "$trace_log" | tail -n1 | cut -d' ' -f3-; }
-# Waits until there are more than $2 trace lines of kind $1; prints the last one's words.
+# Waits until there are more than $2 trace lines of kind $1; prints the last one's words. (Run in
+# a command substitution, it cannot count the failure: its caller does.)
 wait_trace() {
   poll_for "[ \$(trace_lines '$1') -gt $2 ] && last_trace '$1'" 5000 ||
-    { echo "$e2e_name: FAIL: no trace line $1" >&2; return 1; }
+    { echo "$e2e_name: FAIL: no trace line $1" >&2; failed_here >&2; return 1; }
 }
 
 # The real data the scripts click on: strokes_tests writes it (BUILD_DIR/tests/strokes).
