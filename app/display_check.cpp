@@ -31,7 +31,11 @@ bool set(const char* value) {
 
 void watch(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        // Only the platform layer can fail this early: no display could be reached.
+        // Only the platform layer can fail this early: no display could be reached. Qt's own
+        // words go first, since they say why (no server there, connection refused, ...).
+        for (const HeldMessage& m : held())
+            std::fprintf(stderr, "%s\n", m.text.toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
         std::fputs(kMessageNoDisplay, stderr);
         std::fflush(stderr);
         ::_exit(1);
