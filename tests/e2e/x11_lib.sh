@@ -47,16 +47,20 @@ poll_for() {
 }
 
 # An X server on display $1 when given (already running or started here), else on a free one.
+# -noreset: by default the server resets itself each time its last client leaves (a poll's
+# xdotool, or the program when it quits), and a program that connects during the reset is turned
+# away with "could not connect to display".
+xvfb_options=(-screen 0 1280x1024x24 -nolisten tcp -noreset)
 start_x() {
   if [ -n "${1:-}" ]; then
     export DISPLAY=":$1"
     if ! xdpyinfo >/dev/null 2>&1; then
-      Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      Xvfb "$DISPLAY" "${xvfb_options[@]}" >/dev/null 2>&1 &
       xvfb_pid=$!
     fi
   else
     local display_file="$work/display"
-    Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$display_file" 2>/dev/null &
+    Xvfb -displayfd 4 "${xvfb_options[@]}" 4>"$display_file" 2>/dev/null &
     xvfb_pid=$!
     poll_for "cat '$display_file' 2>/dev/null" 10000 >/dev/null || die "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$display_file")"
@@ -92,7 +96,8 @@ start_program() {
     exec ./brushwise 2>"$trace_log") &
   app_pid=$!
   local id
-  id=$(poll_for "visible '^Brushwise\$'" 15000) || die "no main window: $(tail -5 "$trace_log")"
+  id=$(poll_for "visible '^Brushwise\$'" 15000) ||
+    die "no main window on $DISPLAY (X server $(kill -0 "$xvfb_pid" 2>/dev/null && echo running || echo gone); socket: $(ls -l "/tmp/.X11-unix/X${DISPLAY#:}" 2>&1)): $(grep -v '^brushwise.trace' "$trace_log" | head -n 4)"
   eval "$(xdotool getwindowgeometry --shell "$id")"
   main_x=$X main_y=$Y
 }
