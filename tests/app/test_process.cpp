@@ -106,6 +106,9 @@ TEST_F(ProcessTest, WithoutAReachableDisplayItSaysSoAndEndsWithCodeOne) {
         // Qt says its own words before an unreachable X server's message.
         EXPECT_TRUE(*display ? err.endsWith(kMessageNoDisplay) : err == kMessageNoDisplay)
             << err.toStdString();
+        if (*display) {
+            EXPECT_TRUE(err.contains(display)) << "Qt's reason, naming the display";
+        }
         EXPECT_FALSE(QFile::exists(folder + "/brushwise.opt"));
     }
 }
