@@ -1,9 +1,6 @@
-// Damaged files and failed saves. Every reader is fed every file of the damaged-file corpus in
-// every role: no crash, no out-of-bounds read (the sanitizer build checks that), and sane
-// results. A user file whose replacement fails at any step (the temporary file cannot be
-// created, a write runs out of room, the flush to disk fails) keeps its old contents whole, and
-// the save says so.
-#include "file_io.h"
+// Every reader fed every file of the damaged-file corpus in every role (no crash, no read out of
+// bounds under the sanitizers, sane results); a user file whose replacement fails at any step
+// keeps its old contents whole, and the save says so.
 #include "study_fixture.h"
 
 #include <cerrno>
@@ -12,17 +9,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-std::vector<std::filesystem::path> corpus_files() {
-    const char* source = std::getenv("BRUSHWISE_SOURCE_DIR");
-    std::vector<std::filesystem::path> files;
-    if (!source) return files;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(source) + "/tests/corrupt"))
-        if (entry.path().extension() == ".bin") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 void read_everything() {
     Options_Load();
@@ -55,7 +41,12 @@ void read_everything() {
 class DamagedFilesTest : public StudyDataTest {};
 
 TEST_F(DamagedFilesTest, EveryReaderSurvivesEveryDamagedFile) {
-    const auto files = corpus_files();
+    const char* source = std::getenv("BRUSHWISE_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(source) + "/tests/corrupt"))
+        if (entry.path().extension() == ".bin") files.push_back(entry.path());
     ASSERT_GE(files.size(), 8u) << "the corpus is missing";
     for (const auto& file : files) {
         SCOPED_TRACE(file.filename().string());
