@@ -6,17 +6,15 @@
 #include "kanji_data.h"
 #include "learning_list.h"
 #include "options.h"
-#include "random.h"
 #include "scores.h"
-#include "sound_cue.h"
 #include "trace.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 inline std::vector<uint8_t> read_bytes(const std::string& path) {
@@ -67,7 +65,6 @@ inline std::vector<KanjiEntry> sample_kanji(int count) {
 class StudyDataTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
         char pattern[] = "/tmp/brushwise-test-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
@@ -88,7 +85,7 @@ class StudyDataTest : public ::testing::Test {
         LearningList_Clear();
         StudyLists_SetView(nullptr);
     }
-    void write_kanji(const std::vector<KanjiEntry>& entries) {
+    static void write_kanji(const std::vector<KanjiEntry>& entries) {
         write_bytes("data/kanji.dat", build_kanji_file(entries));
     }
     static void open_study_state() {
@@ -108,8 +105,6 @@ class StudyDataTest : public ::testing::Test {
         return list;
     }
 
+    const std::filesystem::path previous_ = std::filesystem::current_path();
     std::filesystem::path dir_;
-
-  private:
-    std::filesystem::path previous_;
 };

@@ -1,10 +1,11 @@
-// data/scores.dat and brushwise.opt: fixed slots written straight to disk; the generator and the
-// sound cues.
+// data/scores.dat and brushwise.opt: fixed slots written straight to disk; and the generator.
+#include "random.h"
 #include "study_fixture.h"
 
 namespace {
 
-class ScoresTest : public StudyDataTest {};
+using ScoresTest = StudyDataTest;
+using OptionsTest = StudyDataTest;
 
 TEST_F(ScoresTest, EachSlotIsOneWordOnDiskAtOnceAndKanji1945ExtendsTheFile) {
     Scores_Open();
@@ -22,9 +23,8 @@ TEST_F(ScoresTest, EachSlotIsOneWordOnDiskAtOnceAndKanji1945ExtendsTheFile) {
     Scores_Reset(12);
     EXPECT_EQ(std::count(Scores_Get(12), Scores_Get(12) + kScoreSlots, 0u), kScoreSlots);
     const std::vector<uint32_t> table = Scores_GetUpTo(1945);
-    EXPECT_EQ(table[7 * kScoreSlots + 3], 1u);
-    EXPECT_EQ(table[1945 * kScoreSlots + CompletedFlag], 1u);
     EXPECT_EQ(std::count(table.begin(), table.end(), 1u), 2);
+    EXPECT_EQ(table[1945 * kScoreSlots + CompletedFlag], 1u);
 
     Scores_Close();
     write_bytes("data/scores.dat", words({1, 1, 1})); // 12 bytes: part of record 0 only
@@ -33,13 +33,9 @@ TEST_F(ScoresTest, EachSlotIsOneWordOnDiskAtOnceAndKanji1945ExtendsTheFile) {
     std::vector<uint32_t> head(2 * kScoreSlots, 0); // what lies beyond the end reads as 0
     head[0] = head[1] = head[2] = 1;
     EXPECT_EQ(Scores_GetUpTo(1), head);
-    EXPECT_EQ(Scores_Get(0)[2], 1u);
-    EXPECT_EQ(Scores_Get(500)[0], 0u);
     Scores_SetSlot(500, 4, 1);
     EXPECT_EQ(Scores_Get(500)[4], 1u);
 }
-
-class OptionsTest : public StudyDataTest {};
 
 TEST_F(OptionsTest, FileIsTheSlotsInOrderAndShortOrLongFilesFillWhatTheyHold) {
     Options_Load();
@@ -75,16 +71,6 @@ TEST(Random, FollowsTheClassicRecurrence) {
     random_seed(1);
     for (int expected : {41, 18467, 6334, 26500})
         EXPECT_EQ(random_next(), expected);
-}
-
-TEST(SoundCue, EachCuePlaysItsFile) {
-    std::vector<std::string> played;
-    PlaySoundCue(CueRight); // no player: silence, no crash
-    SoundCue_SetPlayer([&](const std::string& path) { played.push_back(path); });
-    PlaySoundCue(CueRight);
-    PlaySoundCue(CueWrong);
-    SoundCue_SetPlayer(nullptr);
-    EXPECT_EQ(played, (std::vector<std::string>{"res/7.wav", "res/0.wav"}));
 }
 
 } // namespace
