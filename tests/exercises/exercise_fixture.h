@@ -5,7 +5,6 @@
 #include "choice_exercise.h"
 #include "choice_panel.h"
 #include "exercise_framework.h"
-#include "feedback_strip.h"
 #include "grid_exercise.h"
 #include "grid_panel.h"
 #include "kanji_data.h"
@@ -33,9 +32,8 @@ class RecordingView : public StudyListView {
     std::vector<std::string> messages;
 };
 
-// The pointer goes to a point of the widget, and the widget gets the move. (The offscreen platform
-// sends the cursor's own move to whichever window it finds first at that place, not knowing which
-// window is on top.)
+// The pointer goes to a point of the widget, and the widget gets the move (the offscreen platform
+// sends the cursor's own move to the first window it finds at that place).
 inline void move_pointer(QWidget* w, QPoint at) {
     QCursor::setPos(w->mapToGlobal(at));
     QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton,
@@ -53,12 +51,9 @@ class ExerciseTest : public ScreenTest {
         main_window->show();
         ShellOperations ops;
         ops.set_active = [this](bool active) { active_calls.push_back(active); };
-        ops.close_kanji_window = [this] { ++kanji_window_closes; };
         Shell_Install(main_window, ops);
         StudyLists_SetView(&view);
         open_study_data();
-        SetExcludeCompleted(false);
-        set_auto_progress_delay(0);
     }
     void TearDown() override {
         Exercises_Abandon();
@@ -76,24 +71,18 @@ class ExerciseTest : public ScreenTest {
 
     static void press(Button* b) { click(b, QPoint(6, 6)); }
     static QPoint row_point(int row) { return QPoint(120, kChoiceRowHeight * row + 16); }
-    // The right or a wrong answer to the open exercise: a row of the choice panel or a grid cell,
-    // pointed at and clicked.
+    // Points at and clicks the right or a wrong answer: a row of the choice panel or a grid cell.
     static void answer(bool right) {
-        QWidget* panel = grid() ? static_cast<QWidget*>(grid()->grid()) : choice()->panel();
-        QPoint at;
-        if (grid()) {
-            const GridQuestion& q = grid()->question();
-            const int column = right ? q.target_column : (q.target_column + 3) % kGridColumns;
-            at = QPoint(40 * column + 20, 40 * q.target_row + 20);
-        } else {
-            at = row_point((choice()->question().correctPosition + (right ? 0 : 1)) % kChoiceRows);
-        }
+        QWidget* panel = choice() ? static_cast<QWidget*>(choice()->panel()) : grid()->grid();
+        const QPoint at =
+            choice() ? row_point((choice()->question().correctPosition + !right) % kChoiceRows)
+                     : QPoint(40 * ((grid()->question().target_column + 3 * !right) % kGridColumns),
+                              40 * grid()->question().target_row) +
+                           QPoint(20, 20);
         move_pointer(panel, at);
         click(panel, at);
     }
-    static void answer_right() { answer(true); }
-    static void answer_wrong() { answer(false); }
-    // The first kanji that have both an ON and a KUN reading.
+    // The first kanji with both an ON and a KUN reading.
     static std::vector<int> kanji_with_both_readings(int count) {
         std::vector<int> found;
         for (int k = 1; k <= kKanjiTotal && static_cast<int>(found.size()) < count; ++k)
@@ -109,5 +98,4 @@ class ExerciseTest : public ScreenTest {
     QWidget* main_window = nullptr;
     RecordingView view;
     std::vector<bool> active_calls;
-    int kanji_window_closes = 0;
 };
