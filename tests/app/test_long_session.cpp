@@ -30,19 +30,15 @@
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
+#ifndef __has_feature
+#define __has_feature(x) 0
 #endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
 // Under the sanitizers every answer costs many times more, and memory says nothing.
+#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
 constexpr int kAnswers = kSanitized ? 400 : 2000;
 constexpr int kWarmUpAnswers = kSanitized ? 100 : 200;
 constexpr double kAllowedGrowthMb = 5.0;
@@ -140,20 +136,18 @@ class MainWindowExercises : public ScreenTest {
         const ExerciseKind kind = w->kind();
         const bool right = rng() % 5 != 0; // four in five right
         answer_question(w, right, 1 + int(rng() % 4));
-        count(kind);
+        int given = 1;
         if (right) {
             model->right_first_time(kanji, kind);
         } else {
             model->wrong(kanji);
             if (rng() % 2 == 0) {
                 answer_question(w, true); // scores nothing: the first attempt was wrong
-                count(kind);
+                ++given;
             }
         }
-    }
-    void count(ExerciseKind kind) {
-        ++answers;
-        ++by_kind[size_t(kind)];
+        answers += given;
+        by_kind[size_t(kind)] += given;
     }
 
     // Runs events until the countdown moved the exercise on (it lasts a millisecond here).
@@ -185,11 +179,7 @@ class MainWindowExercises : public ScreenTest {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void press(const char* caption) {
-        Button* b = main->button(QString::fromLatin1(caption));
-        ASSERT_NE(b, nullptr) << caption;
-        click(b, QPoint(8, 8));
-    }
+    void press(const char* caption) { click(main->button(QString::fromLatin1(caption)), {8, 8}); }
 
     void one_exercise(const char* caption) {
         press(caption);
