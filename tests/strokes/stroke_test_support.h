@@ -1,23 +1,18 @@
 #pragma once
-// Support for the stroke tests: small stroke sets, the real data's strokes, a working folder with
-// a kanji file built on the fly, pixels read back from a surface, and a simulated hand tracing a
-// kanji in the practice box: it presses at each stroke's start, moves a few pixels at a time
-// along its points (interpolating between them) with a small seeded jitter, and releases at its
-// end.
-#include "data_writer.h"
+// Support for the stroke tests: small stroke sets, the real data's strokes, pixels read back from
+// a surface, and a simulated hand tracing a kanji in the practice box: it presses at each stroke's
+// start, moves a few pixels at a time along its points with a small seeded jitter, and releases
+// at its end.
 #include "practice_checker.h"
 #include "stroke_canvas.h"
 #include "stroke_store.h"
 #include "surface.h"
 
-#include <QRect>
 #include <QString>
-#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <random>
-#include <string>
 #include <vector>
 
 // A straight stroke from (x0, y0), `count` points `step` pixels apart along (dx, dy).
@@ -43,24 +38,11 @@ StrokeStarts starts_of(int kanji, StrokeScreen screen);
 // press there is out of order); -1 when there is none.
 int apart_stroke(const StrokeSet& set);
 
-// A fresh working folder whose data/kanji.dat holds the given kanji (kanji number i + 1 for
-// entry i); the folder and the open data file are dropped afterwards.
-class KanjiFileTest : public ::testing::Test {
-  protected:
-    void write_kanji_file(const std::vector<KanjiEntry>& entries);
-    void TearDown() override;
-
-  private:
-    std::string previous_;
-    std::string folder_;
-};
-
 // The newest message of a checker's feedback, or nothing.
 inline QString newest(const PracticeChecker& c) {
     return c.feedback().count() ? c.feedback().by_age(0).text : QString();
 }
 
-// What a canvas shows, and pixels read back from a surface.
 inline Surface picture_of(const StrokeCanvas& canvas) {
     Surface s;
     s.image() = canvas.snapshot();
@@ -93,7 +75,6 @@ struct TraceOutcome {
     bool complete = false; // ended in "WELL DONE: Character complete"
     QString verdict;       // the last message shown
     int stroke = -1;       // the stroke being traced at the end
-    BoxPoint at;           // the last pointer position
     int backward_moves = 0;
 };
 
