@@ -1,9 +1,11 @@
 #pragma once
 // Support for the stroke tests: small stroke sets, the real data's strokes, pixels read back from
-// a surface, and a simulated hand tracing a kanji in the practice box: it presses at each stroke's
+// a surface, a simulated hand tracing a kanji in the practice box (it presses at each stroke's
 // start, moves a few pixels at a time along its points with a small seeded jitter, and releases
-// at its end.
+// at its end), and the animation clock the tests run the worker on.
+#include "animation_clock.h"
 #include "practice_checker.h"
+#include "stroke_animation.h"
 #include "stroke_canvas.h"
 #include "stroke_store.h"
 #include "surface.h"
@@ -11,8 +13,12 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <functional>
+#include <mutex>
 #include <random>
+#include <thread>
 #include <vector>
 
 // A straight stroke from (x0, y0), `count` points `step` pixels apart along (dx, dy).
@@ -89,3 +95,51 @@ std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, doubl
 // Traces every stroke of the set in order with a checker in practice mode.
 TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitter = Jitter::Walk,
                          double spacing = 3);
+
+// Records every pause, runs a hook on the worker first, and sleeps for real only when asked to.
+class TestClock : public AnimationClock {
+  public:
+    explicit TestClock(bool real = false) : real_(real) {}
+    void pause(int ms) override {
+        size_t index;
+        {
+            std::lock_guard<std::mutex> hold(mutex_);
+            index = pauses_.size();
+            pauses_.push_back(ms);
+        }
+        if (on_pause) on_pause(index, ms);
+        if (real_) real_animation_clock().pause(ms);
+    }
+    // Before a run: pauses counted afresh from 0, no hook.
+    void reset() {
+        std::lock_guard<std::mutex> hold(mutex_);
+        pauses_.clear();
+        on_pause = {};
+        held_once = false;
+    }
+    // Before a run: the worker stays in the first pause that `wanted` picks until `a` has been
+    // asked to stop; `holding` is true while it waits there.
+    void hold_in(const StrokeAnimation& a, std::function<bool(size_t index, int ms)> wanted) {
+        reset();
+        on_pause = [this, &a, wanted](size_t index, int ms) {
+            if (!wanted(index, ms) || held_once.exchange(true)) return;
+            holding = true;
+            while (a.running())
+                std::this_thread::yield();
+            holding = false;
+        };
+    }
+    std::vector<int> pauses() const {
+        std::lock_guard<std::mutex> hold(mutex_);
+        return pauses_;
+    }
+
+    std::function<void(size_t index, int ms)> on_pause; // set before the worker starts
+    std::atomic<bool> holding{false};
+
+  private:
+    bool real_;
+    std::atomic<bool> held_once{false};
+    mutable std::mutex mutex_;
+    std::vector<int> pauses_;
+};

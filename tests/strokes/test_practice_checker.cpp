@@ -1,10 +1,9 @@
 // The tracing checker: starts, direction, distance from the line, corners, the end of a stroke,
-// success, and the end of an attempt.
-#include "practice_checker.h"
+// success, and the end of an attempt; and every kanji of the data traced by a simulated hand.
+#include "kanji_data.h"
+#include "screen_fixture.h"
 #include "sound_cue.h"
 #include "stroke_test_support.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -244,4 +243,29 @@ TEST(PracticeChecker, StrokesOfOneOrTwoPointsCanBeTracedAndOneWithoutPointsCanno
     PracticeChecker d = tracing(stroke_set({{}, straight_stroke(20, 50, 1, 0, 5)}), false);
     d.press(0, 0);
     EXPECT_EQ(newest(d), "FATAL: Too far from stroke start");
+}
+
+class RealKanjiTracing : public ScreenTest {};
+
+TEST_F(RealKanjiTracing, EveryKanjiEndsInSuccessWithoutABackwardMoveFromASteadyHand) {
+    for (const auto& [jitter, spacing] : {std::pair{Jitter::Walk, 3.0},
+                                          {Jitter::None, 2.0},
+                                          {Jitter::None, 3.0},
+                                          {Jitter::None, 4.0},
+                                          {Jitter::None, 5.0}}) {
+        std::mt19937 random(20240611);
+        QStringList failures, backwards;
+        for (int kanji = 1; kanji <= kKanjiTotal; ++kanji) {
+            const TraceOutcome out = trace_kanji(strokes_of(kanji), random, jitter, spacing);
+            if (!out.complete)
+                failures << QStringLiteral("%1 (stroke %2): %3")
+                                .arg(kanji)
+                                .arg(out.stroke + 1)
+                                .arg(out.verdict);
+            if (jitter == Jitter::None && spacing > 2 && out.backward_moves > 0)
+                backwards << QString::number(kanji);
+        }
+        EXPECT_TRUE(failures.isEmpty()) << spacing << ":\n" << failures.join('\n').toStdString();
+        EXPECT_TRUE(backwards.isEmpty()) << spacing << ": " << backwards.join(' ').toStdString();
+    }
 }

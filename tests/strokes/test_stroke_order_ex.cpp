@@ -10,7 +10,6 @@
 #include "stroke_test_support.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 class StrokeOrderExTest : public ExerciseTest {
   protected:
