@@ -4,9 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 StrokeSet strokes_of(int kanji, StrokeScreen screen) {
     KanjiData_LoadStrokes(kanji);
@@ -30,30 +27,6 @@ int apart_stroke(const StrokeSet& set) {
     return -1;
 }
 
-void KanjiFileTest::write_kanji_file(const std::vector<KanjiEntry>& entries) {
-    if (folder_.empty()) {
-        previous_ = std::filesystem::current_path();
-        char pattern[] = "/tmp/brushwise-strokes-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        std::filesystem::create_directories(folder_ + "/data");
-        std::filesystem::current_path(folder_);
-    }
-    const std::vector<uint8_t> bytes = build_kanji_file(entries);
-    std::ofstream out("data/kanji.dat", std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    ASSERT_TRUE(out.good());
-    KanjiData_Close();
-}
-
-void KanjiFileTest::TearDown() {
-    KanjiData_Close();
-    if (folder_.empty()) return;
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
-}
-
 std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, double spacing) {
     std::vector<BoxPoint> path;
     if (points.empty()) return path;
@@ -74,45 +47,29 @@ std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, doubl
     return path;
 }
 
-namespace {
-
-class Hand {
-  public:
-    Hand(std::mt19937& random, Jitter jitter) : random_(random), jitter_(jitter) {}
-    BoxPoint place(BoxPoint p) {
-        if (jitter_ == Jitter::None) return p;
-        dx_ = std::clamp(dx_ + pick(-1, 1), -2, 2);
-        dy_ = std::clamp(dy_ + pick(-1, 1), -2, 2);
-        return {p.x + dx_, p.y + dy_};
-    }
-
-  private:
-    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
-    std::mt19937& random_;
-    Jitter jitter_;
-    int dx_ = 0, dy_ = 0;
-};
-
-} // namespace
-
 TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitter,
                          double spacing) {
     PracticeChecker c;
     c.load_kanji(set);
     c.start_practice();
-    Hand hand(random, jitter);
-    BoxPoint at;
+    int dx = 0, dy = 0; // the hand's offset from the line
+    const auto place = [&](BoxPoint p) {
+        if (jitter == Jitter::None) return p;
+        dx = std::clamp(dx + std::uniform_int_distribution<int>(-1, 1)(random), -2, 2);
+        dy = std::clamp(dy + std::uniform_int_distribution<int>(-1, 1)(random), -2, 2);
+        return BoxPoint{p.x + dx, p.y + dy};
+    };
     for (int s = 0; s < set.stroke_count() && c.practising(); ++s) {
         const std::vector<BoxPoint> path = pointer_path(set.stroke(s), spacing);
-        at = hand.place(path.front());
+        BoxPoint at = place(path.front());
         c.press(at.x, at.y);
         for (size_t i = 1; i < path.size() && c.practising(); ++i) {
-            at = hand.place(path[i]);
+            at = place(path[i]);
             c.move(at.x, at.y);
         }
         c.release(at.x, at.y);
     }
     const QString verdict = newest(c);
-    return {verdict == "WELL DONE: Character complete", verdict, c.current_stroke(), at,
+    return {verdict == "WELL DONE: Character complete", verdict, c.current_stroke(),
             c.backward_moves()};
 }

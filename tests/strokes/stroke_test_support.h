@@ -1,23 +1,24 @@
 #pragma once
-// Support for the stroke tests: small stroke sets, the real data's strokes, a working folder with
-// a kanji file built on the fly, pixels read back from a surface, and a simulated hand tracing a
-// kanji in the practice box: it presses at each stroke's start, moves a few pixels at a time
-// along its points (interpolating between them) with a small seeded jitter, and releases at its
-// end.
-#include "data_writer.h"
+// Support for the stroke tests: small stroke sets, the real data's strokes, pixels read back from
+// a surface, a simulated hand tracing a kanji in the practice box (it presses at each stroke's
+// start, moves a few pixels at a time along its points with a small seeded jitter, and releases
+// at its end), and the animation clock the tests run the worker on.
+#include "animation_clock.h"
 #include "practice_checker.h"
+#include "stroke_animation.h"
 #include "stroke_canvas.h"
 #include "stroke_store.h"
 #include "surface.h"
 
-#include <QRect>
 #include <QString>
-#include <QStringList>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <functional>
+#include <mutex>
 #include <random>
-#include <string>
+#include <thread>
 #include <vector>
 
 // A straight stroke from (x0, y0), `count` points `step` pixels apart along (dx, dy).
@@ -43,24 +44,11 @@ StrokeStarts starts_of(int kanji, StrokeScreen screen);
 // press there is out of order); -1 when there is none.
 int apart_stroke(const StrokeSet& set);
 
-// A fresh working folder whose data/kanji.dat holds the given kanji (kanji number i + 1 for
-// entry i); the folder and the open data file are dropped afterwards.
-class KanjiFileTest : public ::testing::Test {
-  protected:
-    void write_kanji_file(const std::vector<KanjiEntry>& entries);
-    void TearDown() override;
-
-  private:
-    std::string previous_;
-    std::string folder_;
-};
-
 // The newest message of a checker's feedback, or nothing.
 inline QString newest(const PracticeChecker& c) {
     return c.feedback().count() ? c.feedback().by_age(0).text : QString();
 }
 
-// What a canvas shows, and pixels read back from a surface.
 inline Surface picture_of(const StrokeCanvas& canvas) {
     Surface s;
     s.image() = canvas.snapshot();
@@ -93,7 +81,6 @@ struct TraceOutcome {
     bool complete = false; // ended in "WELL DONE: Character complete"
     QString verdict;       // the last message shown
     int stroke = -1;       // the stroke being traced at the end
-    BoxPoint at;           // the last pointer position
     int backward_moves = 0;
 };
 
@@ -108,3 +95,51 @@ std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, doubl
 // Traces every stroke of the set in order with a checker in practice mode.
 TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitter = Jitter::Walk,
                          double spacing = 3);
+
+// Records every pause, runs a hook on the worker first, and sleeps for real only when asked to.
+class TestClock : public AnimationClock {
+  public:
+    explicit TestClock(bool real = false) : real_(real) {}
+    void pause(int ms) override {
+        size_t index;
+        {
+            std::lock_guard<std::mutex> hold(mutex_);
+            index = pauses_.size();
+            pauses_.push_back(ms);
+        }
+        if (on_pause) on_pause(index, ms);
+        if (real_) real_animation_clock().pause(ms);
+    }
+    // Before a run: pauses counted afresh from 0, no hook.
+    void reset() {
+        std::lock_guard<std::mutex> hold(mutex_);
+        pauses_.clear();
+        on_pause = {};
+        held_once = false;
+    }
+    // Before a run: the worker stays in the first pause that `wanted` picks until `a` has been
+    // asked to stop; `holding` is true while it waits there.
+    void hold_in(const StrokeAnimation& a, std::function<bool(size_t index, int ms)> wanted) {
+        reset();
+        on_pause = [this, &a, wanted](size_t index, int ms) {
+            if (!wanted(index, ms) || held_once.exchange(true)) return;
+            holding = true;
+            while (a.running())
+                std::this_thread::yield();
+            holding = false;
+        };
+    }
+    std::vector<int> pauses() const {
+        std::lock_guard<std::mutex> hold(mutex_);
+        return pauses_;
+    }
+
+    std::function<void(size_t index, int ms)> on_pause; // set before the worker starts
+    std::atomic<bool> holding{false};
+
+  private:
+    bool real_;
+    std::atomic<bool> held_once{false};
+    mutable std::mutex mutex_;
+    std::vector<int> pauses_;
+};
