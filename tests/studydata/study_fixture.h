@@ -2,32 +2,27 @@
 // A fresh temporary working folder (with data/) per test, and small data files built on the fly.
 #include "data_writer.h"
 #include "examples.h"
+#include "file_io.h"
 #include "kanji_data.h"
 #include "learning_list.h"
 #include "options.h"
-#include "random.h"
 #include "scores.h"
-#include "sound_cue.h"
 #include "trace.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 inline std::vector<uint8_t> read_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    return read_file_prefix(path, size_t(1) << 24).value_or(std::vector<uint8_t>{});
 }
 
 inline void write_bytes(const std::string& path, const std::vector<uint8_t>& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()),
-              static_cast<std::streamsize>(data.size()));
+    ASSERT_TRUE(write_file_atomically(path, data)) << path;
 }
 
 inline uint32_t word_at(const std::vector<uint8_t>& data, size_t offset) {
@@ -45,22 +40,16 @@ inline std::vector<uint8_t> words(std::initializer_list<int32_t> values) {
     return out;
 }
 
-// Kanji with and without readings, asymmetric strokes, and readings with and without the
-// blank after the comma.
+// Kanji n has no ON reading when n % 4 == 3 and no KUN reading when n % 5 == 4, 1 + n % 3 strokes
+// and examples n and n + 1.
 inline std::vector<KanjiEntry> sample_kanji(int count) {
     std::vector<KanjiEntry> list;
     for (int n = 1; n <= count; ++n) {
         KanjiEntry e;
         e.kanji = static_cast<char16_t>(0x4E00 + n);
         e.meaning = u"meaning " + utf8_to_utf16(std::to_string(n));
-        if (n % 4 != 3) {
-            e.onPronun = u"イチ, イツ";
-            e.onRomaji = u"ICHI, ITSU";
-        }
-        if (n % 5 != 4) {
-            e.kunPronun = u"ひと.つ,ひと";
-            e.kunRomaji = u"hito.tsu,hito";
-        }
+        if (n % 4 != 3) e.onPronun = u"イチ, イツ", e.onRomaji = u"ICHI, ITSU";
+        if (n % 5 != 4) e.kunPronun = u"ひと.つ,ひと", e.kunRomaji = u"hito.tsu,hito";
         e.exampleIds = {n, n + 1};
         for (int s = 0; s < 1 + n % 3; ++s) {
             std::vector<StrokeSample> stroke;
@@ -76,7 +65,6 @@ inline std::vector<KanjiEntry> sample_kanji(int count) {
 class StudyDataTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
         char pattern[] = "/tmp/brushwise-test-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
@@ -89,6 +77,7 @@ class StudyDataTest : public ::testing::Test {
         std::filesystem::current_path(previous_);
         std::filesystem::remove_all(dir_);
     }
+    // Forgets everything held in memory, saving nothing: what a killed program leaves.
     static void reset_state() {
         KanjiData_Close();
         Scores_Close();
@@ -96,7 +85,7 @@ class StudyDataTest : public ::testing::Test {
         LearningList_Clear();
         StudyLists_SetView(nullptr);
     }
-    void write_kanji(const std::vector<KanjiEntry>& entries) {
+    static void write_kanji(const std::vector<KanjiEntry>& entries) {
         write_bytes("data/kanji.dat", build_kanji_file(entries));
     }
     static void open_study_state() {
@@ -116,8 +105,6 @@ class StudyDataTest : public ::testing::Test {
         return list;
     }
 
+    const std::filesystem::path previous_ = std::filesystem::current_path();
     std::filesystem::path dir_;
-
-  private:
-    std::filesystem::path previous_;
 };
