@@ -4,13 +4,13 @@
 #include "add_word_window.h"
 #include "button.h"
 #include "check_box.h"
+#include "detail_windows.h"
 #include "draw_kanji_box.h"
 #include "draw_kanji_candidates.h"
 #include "draw_kanji_cursors.h"
 #include "draw_kanji_window.h"
 #include "edit_box.h"
 #include "kanji_data.h"
-#include "kanji_window.h"
 #include "learning_list.h"
 #include "message_box.h"
 #include "options.h"
@@ -18,13 +18,15 @@
 #include "panel.h"
 #include "radio_button.h"
 #include "scores.h"
+#include "screen_fixture.h"
+#include "shell.h"
 #include "stroke_mapping.h"
-#include "test_add_word_fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTreeView>
 #include <gmock/gmock.h>
 
@@ -45,13 +47,28 @@ int kanji_of(const QString& shown) {
     return -1;
 }
 
-class AddWordTest : public DetailWindowTest {
+// Add Word over a plain window standing in for the main window, whose appended kanji are
+// recorded.
+class AddWordTest : public ScreenTest {
   protected:
     AddWordWindow* w = nullptr;
+    std::vector<int> appended; // MainWindow_ListAppendKanji
 
     void SetUp() override {
-        DetailWindowTest::SetUp();
+        ScreenTest::SetUp();
+        open_study_data();
+        auto* main_window = new QWidget; // deleted with the other windows by TearDown
+        main_window->setGeometry(40, 30, 672, 499);
+        main_window->show();
+        ShellOperations ops;
+        ops.list_append_kanji = [this](int kanji) { appended.push_back(kanji); };
+        install_detail_window_operations(ops);
+        Shell_Install(main_window, ops);
         AddWordWindow::reset_search_mode();
+    }
+    void TearDown() override {
+        Shell_Install(nullptr, {});
+        ScreenTest::TearDown();
     }
     void open() {
         AddWord_Open();
@@ -170,20 +187,6 @@ TEST_F(AddWordTest, TheMeaningsBoxCountsOnlyAfterASearchByOnOrKun) {
     EXPECT_TRUE(w->meanings_box()->checked());
 }
 
-TEST_F(AddWordTest, TheDetailsPanelOpensTheKanjiWindowOnlyWhenFilled) {
-    open();
-    search("water", SearchByMeaning);
-    click_row(0);
-    click(w->details().panel(), QPoint(50, 50));
-    ASSERT_NE(KanjiWindow::instance(), nullptr);
-    EXPECT_EQ(KanjiWindow::instance()->record().Kanji, u'水');
-    EXPECT_EQ(KanjiWindow::instance()->reference(), w);
-    KanjiWindow_Close();
-    press(w->show_all_button());
-    click(w->details().panel(), QPoint(50, 50));
-    EXPECT_EQ(KanjiWindow::instance(), nullptr) << "a cleared panel opens nothing";
-}
-
 void send_mouse(QWidget* w, QEvent::Type type, InkPoint p) {
     const QPointF at(p.x, p.y);
     const Qt::MouseButtons held =
@@ -256,6 +259,10 @@ TEST_F(DrawKanjiTest, WaterDrawnIsOfferedClickedIsSelectedAndUndoneStrokeByStrok
     EXPECT_THAT(d->candidates()->candidates(), IsEmpty());
     press(d->undo_button()); // nothing left to take back
     EXPECT_THAT(d->box()->ink(), IsEmpty());
+    QPointer<DrawKanjiWindow> closing(d);
+    press(w->exit_button());
+    EXPECT_EQ(DrawKanjiWindow::instance(), nullptr) << "closed with Add Word";
+    EXPECT_TRUE(closing.isNull() || !closing->holds_model()) << "the model is let go";
 }
 
 TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndAStrokeWhoseReleaseWentElsewhereEndsAtAPress) {
@@ -279,23 +286,6 @@ TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndAStrokeWhoseReleaseWentElsewher
     send_mouse(d->box(), QEvent::MouseButtonRelease, {130, 230});
     EXPECT_EQ(d->box()->ink().size(), 2u);
     EXPECT_FALSE(d->box()->drawing());
-}
-
-TEST_F(DrawKanjiTest, OpensBesideAddWordOnceAndClosesWithItRememberingWhereItWas) {
-    DrawKanjiWindow* d = open_drawing();
-    ASSERT_NE(d, nullptr);
-    EXPECT_GT(d->x(), w->x()) << "first opened beside Add Word, not over its list";
-    EXPECT_EQ(open_drawing(), d) << "one window at most";
-    d->move(w->pos() + QPoint(50, 60));
-    QPointer<DrawKanjiWindow> closing(d);
-    press(w->exit_button());
-    EXPECT_EQ(DrawKanjiWindow::instance(), nullptr);
-    EXPECT_TRUE(closing.isNull() || !closing->holds_model()) << "the model is let go";
-    EXPECT_EQ(get_option_slot(OptDrawKanjiOffset), 50);
-    EXPECT_EQ(get_option_slot(OptDrawKanjiOffset + 1), 60);
-    open();
-    ASSERT_NE(open_drawing(), nullptr);
-    EXPECT_EQ(DrawKanjiWindow::instance()->pos(), w->pos() + QPoint(50, 60));
 }
 
 TEST_F(DrawKanjiTest, WithoutTheModelTheButtonIsGreyedAndADamagedModelIsReported) {

@@ -1,6 +1,6 @@
 // The start-up and the ways out, in the test's own process: the start's order (options, splash,
-// font check, study data, refill), where the main window opens, the splash at twice the pixels,
-// and what leaving saves (as a process: test_process.cpp).
+// font check, study data, refill), where the main window opens, and what leaving saves (as a
+// process: test_process.cpp).
 #include "button.h"
 #include "check_box.h"
 #include "exercises.h"
@@ -13,8 +13,6 @@
 #include "start_fixture.h"
 #include "startup.h"
 #include "test_helpers.h"
-
-#include "ratio_support.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -221,33 +219,6 @@ TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
     EXPECT_FALSE(QFile::exists("data/llist.dat"));
     EXPECT_FALSE(QFile::exists("brushwise.opt"));
     delete w;
-}
-
-// The splash on a screen with twice the pixels: the picture drawn at twice the size when the
-// installation has it, else the plain picture enlarged, else a blank splash.
-TEST_F(StartupTest, AtRatioTwoTheSplashShowsTheDoubleSizePictureOrThePlainOneEnlarged) {
-    Splash_SetMinimumDuration(0);
-    const auto shown_splash = [] {
-        ScopedSurfaceRatio at(2);
-        QWidget owner;
-        Splash_Show(&owner);
-        QImage shown(QSize(kSplashWidth, kSplashHeight) * 2, QImage::Format_RGB32);
-        shown.setDevicePixelRatio(2);
-        shown.fill(Qt::magenta);
-        if (QWidget* splash = Splash_Window()) splash->render(&shown);
-        Splash_Close();
-        return device_pixels(shown);
-    };
-    EXPECT_EQ(shown_splash(), device_pixels(QImage(QStringLiteral("res/splash@2x.bmp"))));
-
-    // The working folder's res/ is a link: a copy without the double size picture replaces it.
-    const QString plain_file = QFileInfo(QStringLiteral("res/splash.bmp")).canonicalFilePath();
-    ASSERT_TRUE(QFile::remove(QStringLiteral("res")));
-    ASSERT_TRUE(QDir().mkdir(QStringLiteral("res")));
-    ASSERT_TRUE(QFile::copy(plain_file, QStringLiteral("res/splash.bmp")));
-    EXPECT_EQ(shown_splash(), nearest_enlargement(QImage(QStringLiteral("res/splash.bmp")), 2));
-    ASSERT_TRUE(QFile::remove(QStringLiteral("res/splash.bmp")));
-    EXPECT_EQ(shown_splash().pixel(100, 100), qRgb(255, 255, 255)) << "a blank splash";
 }
 
 } // namespace
