@@ -91,22 +91,6 @@ TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanjiAfterARefi
     EXPECT_FALSE(w->isMinimized());
 }
 
-TEST_F(StartupTest, LaterStartsOpenWhereTheUserLeft) {
-    Options_Clear();
-    set_option_slot(OptMainWindowSaved, 1);
-    set_option_slot(OptMainWindowX, 37);
-    set_option_slot(OptMainWindowX + 1, 55);
-    set_option_slot(OptExcludeCompleted, 1);
-    Options_Clear();
-    SetExcludeCompleted(false);
-    MainWindow* w = start();
-    EXPECT_EQ(w->pos(), QPoint(37, 55));
-    EXPECT_TRUE(GetExcludeCompleted()) << "the exclude flag comes from its slot";
-    EXPECT_TRUE(w->exclude_box()->checked());
-    click(w->exclude_box(), QPoint(6, 6)); // and the box sets the exercises' flag
-    EXPECT_FALSE(GetExcludeCompleted());
-}
-
 TEST_F(StartupTest, MissingFontAnsweredNoOpensTheInstructionsAndEndsAndYesOrClosedStartsAnyway) {
     set_japanese_family_source([] { return QStringList{"DejaVu Sans", "IPAexGothic"}; });
     answer_message_boxes({MessageNo});
@@ -181,14 +165,29 @@ TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
     }
 }
 
-TEST_F(StartupTest, TheWindowManagersCloseSavesAsExitDoes) {
+// A later start opens where the user left, with the exclude flag from its slot; the window
+// manager's close saves as Exit does.
+TEST_F(StartupTest, ALaterStartOpensWhereTheUserLeftAndTheWindowManagersCloseSaves) {
+    set_option_slot(OptMainWindowSaved, 1);
+    set_option_slot(OptMainWindowX, 37);
+    set_option_slot(OptMainWindowX + 1, 55);
+    set_option_slot(OptExcludeCompleted, 1);
+    Options_Clear();
+    SetExcludeCompleted(false);
     QPointer<MainWindow> w = start(); // the way out may already have destroyed it
+    EXPECT_EQ(w->pos(), QPoint(37, 55));
+    EXPECT_TRUE(GetExcludeCompleted());
+    EXPECT_TRUE(w->exclude_box()->checked());
+    click(w->exclude_box(), QPoint(6, 6)); // and the box sets the exercises' flag
+    EXPECT_FALSE(GetExcludeCompleted());
+
     LearningList_RemoveAt(0);
     w->move(40, 50);
     w->close();
     ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); }));
     EXPECT_EQ(read_words("data/llist.dat").front(), 9);
     EXPECT_EQ(options_file().at(OptMainWindowX), 40);
+    EXPECT_EQ(options_file().at(OptExcludeCompleted), 0);
     EXPECT_TRUE(ended_with.empty()) << "the message loop ends; the process is not cut short";
     delete w;
 }
