@@ -1,30 +1,32 @@
 // The Add Word window: which field it searches and shows, its two questions with their
-// remembered answers, the meanings box, the search mode, the details panel; its Draw a Kanji
-// window with the real handwriting model; the pencil cursors read as untrusted.
+// remembered answers, the meanings box; its Draw a Kanji window with the real handwriting model.
+// The Kanji Window: its offset kept when its reference has gone, and how it lays out a kanji's
+// pronunciations. Where the detail windows open is held in tests/widgets (the placement rules)
+// and in the damaged-installation walk (each opens and closes).
 #include "add_word_window.h"
 #include "button.h"
 #include "check_box.h"
+#include "detail_windows.h"
 #include "draw_kanji_box.h"
 #include "draw_kanji_candidates.h"
-#include "draw_kanji_cursors.h"
 #include "draw_kanji_window.h"
 #include "edit_box.h"
 #include "kanji_data.h"
 #include "kanji_window.h"
+#include "kanji_window_layout.h"
 #include "learning_list.h"
 #include "message_box.h"
 #include "options.h"
 #include "pair_list.h"
-#include "panel.h"
 #include "radio_button.h"
 #include "scores.h"
+#include "screen_fixture.h"
+#include "shell.h"
 #include "stroke_mapping.h"
-#include "test_add_word_fixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTreeView>
 #include <gmock/gmock.h>
 
@@ -45,13 +47,28 @@ int kanji_of(const QString& shown) {
     return -1;
 }
 
-class AddWordTest : public DetailWindowTest {
+// Add Word over a plain window standing in for the main window, whose appended kanji are
+// recorded.
+class AddWordTest : public ScreenTest {
   protected:
     AddWordWindow* w = nullptr;
+    std::vector<int> appended; // MainWindow_ListAppendKanji
 
     void SetUp() override {
-        DetailWindowTest::SetUp();
+        ScreenTest::SetUp();
+        open_study_data();
+        auto* main_window = new QWidget; // deleted with the other windows by TearDown
+        main_window->setGeometry(40, 30, 672, 499);
+        main_window->show();
+        ShellOperations ops;
+        ops.list_append_kanji = [this](int kanji) { appended.push_back(kanji); };
+        install_detail_window_operations(ops);
+        Shell_Install(main_window, ops);
         AddWordWindow::reset_search_mode();
+    }
+    void TearDown() override {
+        Shell_Install(nullptr, {});
+        ScreenTest::TearDown();
     }
     void open() {
         AddWord_Open();
@@ -170,20 +187,6 @@ TEST_F(AddWordTest, TheMeaningsBoxCountsOnlyAfterASearchByOnOrKun) {
     EXPECT_TRUE(w->meanings_box()->checked());
 }
 
-TEST_F(AddWordTest, TheDetailsPanelOpensTheKanjiWindowOnlyWhenFilled) {
-    open();
-    search("water", SearchByMeaning);
-    click_row(0);
-    click(w->details().panel(), QPoint(50, 50));
-    ASSERT_NE(KanjiWindow::instance(), nullptr);
-    EXPECT_EQ(KanjiWindow::instance()->record().Kanji, u'水');
-    EXPECT_EQ(KanjiWindow::instance()->reference(), w);
-    KanjiWindow_Close();
-    press(w->show_all_button());
-    click(w->details().panel(), QPoint(50, 50));
-    EXPECT_EQ(KanjiWindow::instance(), nullptr) << "a cleared panel opens nothing";
-}
-
 void send_mouse(QWidget* w, QEvent::Type type, InkPoint p) {
     const QPointF at(p.x, p.y);
     const Qt::MouseButtons held =
@@ -256,6 +259,10 @@ TEST_F(DrawKanjiTest, WaterDrawnIsOfferedClickedIsSelectedAndUndoneStrokeByStrok
     EXPECT_THAT(d->candidates()->candidates(), IsEmpty());
     press(d->undo_button()); // nothing left to take back
     EXPECT_THAT(d->box()->ink(), IsEmpty());
+    QPointer<DrawKanjiWindow> closing(d);
+    press(w->exit_button());
+    EXPECT_EQ(DrawKanjiWindow::instance(), nullptr) << "closed with Add Word";
+    EXPECT_TRUE(closing.isNull() || !closing->holds_model()) << "the model is let go";
 }
 
 TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndAStrokeWhoseReleaseWentElsewhereEndsAtAPress) {
@@ -281,62 +288,58 @@ TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndAStrokeWhoseReleaseWentElsewher
     EXPECT_FALSE(d->box()->drawing());
 }
 
-TEST_F(DrawKanjiTest, OpensBesideAddWordOnceAndClosesWithItRememberingWhereItWas) {
-    DrawKanjiWindow* d = open_drawing();
-    ASSERT_NE(d, nullptr);
-    EXPECT_GT(d->x(), w->x()) << "first opened beside Add Word, not over its list";
-    EXPECT_EQ(open_drawing(), d) << "one window at most";
-    d->move(w->pos() + QPoint(50, 60));
-    QPointer<DrawKanjiWindow> closing(d);
-    press(w->exit_button());
-    EXPECT_EQ(DrawKanjiWindow::instance(), nullptr);
-    EXPECT_TRUE(closing.isNull() || !closing->holds_model()) << "the model is let go";
-    EXPECT_EQ(get_option_slot(OptDrawKanjiOffset), 50);
-    EXPECT_EQ(get_option_slot(OptDrawKanjiOffset + 1), 60);
-    open();
-    ASSERT_NE(open_drawing(), nullptr);
-    EXPECT_EQ(DrawKanjiWindow::instance()->pos(), w->pos() + QPoint(50, 60));
+using KanjiWindowTest = ScreenTest;
+
+TEST_F(KanjiWindowTest, ClosedAfterItsReferenceHasGoneItKeepsItsOffset) {
+    open_study_data();
+    ShellOperations ops;
+    install_detail_window_operations(ops);
+    Shell_Install(new QWidget, ops); // a stand-in main window, deleted by TearDown
+    auto* reference = new QWidget;
+    reference->show();
+    set_option_slot(OptKanjiWindowOffset, 11);
+    KanjiWindow_Open(reference, 3, false);
+    ASSERT_NE(KanjiWindow::instance(), nullptr);
+    delete reference;
+    KanjiWindow_Close();
+    EXPECT_EQ(KanjiWindow::instance(), nullptr);
+    EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 11);
+    Shell_Install(nullptr, {});
 }
 
-TEST_F(DrawKanjiTest, WithoutTheModelTheButtonIsGreyedAndADamagedModelIsReported) {
-    press(w->exit_button());
-    set_handwriting_model_path(QDir(folder).filePath("missing.model").toStdString());
-    open();
-    EXPECT_FALSE(w->draw_button()->behaviour().shown_active);
-    answer_message_boxes({}); // a message box fails the test
-    EXPECT_EQ(open_drawing(), nullptr);
-
-    QFile damaged(QDir(folder).filePath("damaged.model"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("not a model at all");
-    damaged.close();
-    set_handwriting_model_path(damaged.fileName().toStdString());
-    answer_message_boxes({MessageYes});
-    EXPECT_EQ(open_drawing(), nullptr);
-    EXPECT_TRUE(w->draw_button()->behaviour().shown_active) << "there, though damaged";
-    ASSERT_EQ(message_texts.size(), 1u);
-    EXPECT_TRUE(message_texts[0].contains("damaged.model"));
-
-    set_handwriting_model_path({}); // installed while Add Word is open
-    EXPECT_NE(open_drawing(), nullptr);
+// Each entry's line, and whether it follows the entry before it on that line.
+std::string lines(const ReadingLayout& l) {
+    std::string out;
+    for (size_t i = 0; i < l.entries.size(); ++i)
+        out += (i && l.entries[i].line == l.entries[i - 1].line ? "+" : " ") +
+               std::to_string(l.entries[i].line);
+    return out;
 }
 
-using PencilCursorFiles = ScreenTest;
-
-TEST_F(PencilCursorFiles, HotSpotsAreReadAsUntrustedAndMissingCursorsGiveTheArrow) {
-    const QSize size(32, 32);
-    const QString text = "idle.png 3 27\r\ndrawing.png 2 28\nrefused.png 40 3\nodd.png x 1\n"
-                         "neg.png -1 2\nlong.png 1 2 3\nidle.png 9 9\nedge.png 32 0\n";
-    EXPECT_EQ(hot_spot_for(text, "idle.png", size), QPoint(3, 27)) << "the first line counts";
-    EXPECT_EQ(hot_spot_for(text, "drawing.png", size), QPoint(2, 28));
-    EXPECT_EQ(hot_spot_for(text, "drawing.png", QSize(28, 28)), std::nullopt);
-    for (const char* bad :
-         {"refused.png", "odd.png", "neg.png", "long.png", "none.png", "edge.png"})
-        EXPECT_EQ(hot_spot_for(text, bad, size), std::nullopt) << bad;
-
-    EXPECT_EQ(load_pencil_cursors().drawing.hotSpot(), QPoint(2, 28)) << "the run folder's";
-    const PencilCursors none = load_pencil_cursors(QDir(folder).filePath("nowhere"));
-    EXPECT_EQ(none.idle.shape(), Qt::ArrowCursor);
+TEST(ReadingLayout, UpToFourEntriesStandOnePerLineMoreFlowAndWrapAndNothingFallsBelowTheBox) {
+    const auto n = [](int count, int kana, int romaji) {
+        return layout_readings(kKunReadingBox, std::vector<int>(size_t(count), kana),
+                               std::vector<int>(size_t(count), romaji));
+    };
+    EXPECT_EQ(lines(n(4, 10, 10)), " 0 1 2 3");
+    EXPECT_EQ(lines(n(5, 10, 10)), " 0+0+0+0+0") << "five flow along the line";
+    EXPECT_EQ(n(5, 10, 10).separators.size(), 4u);
+    // The second entry starts at 6 + w + 14 and would end, with the 4-pixel gap, at 2w + 24:
+    // it wraps from w = 98 (exactly 220) on.
+    EXPECT_EQ(lines(n(5, 49, 49)), " 0 1 2 3");
+    EXPECT_EQ(lines(n(5, 49, 48)), " 0+0 1+1 2");
+    const ReadingLayout wide =
+        layout_readings(kKunReadingBox, {150, 20, 20, 20, 20}, {100, 20, 20, 20, 20});
+    EXPECT_EQ(lines(wide), " 0 1+1+1+1") << "a wide entry leaves no empty line before it";
+    const ReadingLayout thirty = n(30, 12, 12);
+    EXPECT_EQ(thirty.entries.size(), 20u);
+    for (const PlacedReading& e : thirty.entries)
+        EXPECT_LE(e.kana_y, kKunReadingBox.kana_y + 3 * kReadingLineStep);
+    for (const PlacedSeparator& s : thirty.separators)
+        EXPECT_LE(s.y, kKunReadingBox.romaji_y + 3 * kReadingLineStep);
+    const ReadingLayout on = layout_readings(kOnReadingBox, {30, 20}, {25, 15});
+    EXPECT_EQ(on.entries[1].kana_y, kOnReadingBox.kana_y + kReadingLineStep);
+    EXPECT_EQ(on.entries[1].romaji_x, kReadingLeft + 20 + kOnReadingBox.romaji_gap);
 }
 
 } // namespace

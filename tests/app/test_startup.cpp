@@ -1,6 +1,6 @@
 // The start-up and the ways out, in the test's own process: the start's order (options, splash,
-// font check, study data, refill), where the main window opens, the splash at twice the pixels,
-// and what leaving saves (as a process: test_process.cpp).
+// font check, study data, refill), where the main window opens, and what leaving saves (as a
+// process: test_process.cpp).
 #include "button.h"
 #include "check_box.h"
 #include "exercises.h"
@@ -13,8 +13,6 @@
 #include "start_fixture.h"
 #include "startup.h"
 #include "test_helpers.h"
-
-#include "ratio_support.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -93,22 +91,6 @@ TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanjiAfterARefi
     EXPECT_FALSE(w->isMinimized());
 }
 
-TEST_F(StartupTest, LaterStartsOpenWhereTheUserLeft) {
-    Options_Clear();
-    set_option_slot(OptMainWindowSaved, 1);
-    set_option_slot(OptMainWindowX, 37);
-    set_option_slot(OptMainWindowX + 1, 55);
-    set_option_slot(OptExcludeCompleted, 1);
-    Options_Clear();
-    SetExcludeCompleted(false);
-    MainWindow* w = start();
-    EXPECT_EQ(w->pos(), QPoint(37, 55));
-    EXPECT_TRUE(GetExcludeCompleted()) << "the exclude flag comes from its slot";
-    EXPECT_TRUE(w->exclude_box()->checked());
-    click(w->exclude_box(), QPoint(6, 6)); // and the box sets the exercises' flag
-    EXPECT_FALSE(GetExcludeCompleted());
-}
-
 TEST_F(StartupTest, MissingFontAnsweredNoOpensTheInstructionsAndEndsAndYesOrClosedStartsAnyway) {
     set_japanese_family_source([] { return QStringList{"DejaVu Sans", "IPAexGothic"}; });
     answer_message_boxes({MessageNo});
@@ -183,14 +165,29 @@ TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
     }
 }
 
-TEST_F(StartupTest, TheWindowManagersCloseSavesAsExitDoes) {
+// A later start opens where the user left, with the exclude flag from its slot; the window
+// manager's close saves as Exit does.
+TEST_F(StartupTest, ALaterStartOpensWhereTheUserLeftAndTheWindowManagersCloseSaves) {
+    set_option_slot(OptMainWindowSaved, 1);
+    set_option_slot(OptMainWindowX, 37);
+    set_option_slot(OptMainWindowX + 1, 55);
+    set_option_slot(OptExcludeCompleted, 1);
+    Options_Clear();
+    SetExcludeCompleted(false);
     QPointer<MainWindow> w = start(); // the way out may already have destroyed it
+    EXPECT_EQ(w->pos(), QPoint(37, 55));
+    EXPECT_TRUE(GetExcludeCompleted());
+    EXPECT_TRUE(w->exclude_box()->checked());
+    click(w->exclude_box(), QPoint(6, 6)); // and the box sets the exercises' flag
+    EXPECT_FALSE(GetExcludeCompleted());
+
     LearningList_RemoveAt(0);
     w->move(40, 50);
     w->close();
     ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); }));
     EXPECT_EQ(read_words("data/llist.dat").front(), 9);
     EXPECT_EQ(options_file().at(OptMainWindowX), 40);
+    EXPECT_EQ(options_file().at(OptExcludeCompleted), 0);
     EXPECT_TRUE(ended_with.empty()) << "the message loop ends; the process is not cut short";
     delete w;
 }
@@ -221,33 +218,6 @@ TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
     EXPECT_FALSE(QFile::exists("data/llist.dat"));
     EXPECT_FALSE(QFile::exists("brushwise.opt"));
     delete w;
-}
-
-// The splash on a screen with twice the pixels: the picture drawn at twice the size when the
-// installation has it, else the plain picture enlarged, else a blank splash.
-TEST_F(StartupTest, AtRatioTwoTheSplashShowsTheDoubleSizePictureOrThePlainOneEnlarged) {
-    Splash_SetMinimumDuration(0);
-    const auto shown_splash = [] {
-        ScopedSurfaceRatio at(2);
-        QWidget owner;
-        Splash_Show(&owner);
-        QImage shown(QSize(kSplashWidth, kSplashHeight) * 2, QImage::Format_RGB32);
-        shown.setDevicePixelRatio(2);
-        shown.fill(Qt::magenta);
-        if (QWidget* splash = Splash_Window()) splash->render(&shown);
-        Splash_Close();
-        return device_pixels(shown);
-    };
-    EXPECT_EQ(shown_splash(), device_pixels(QImage(QStringLiteral("res/splash@2x.bmp"))));
-
-    // The working folder's res/ is a link: a copy without the double size picture replaces it.
-    const QString plain_file = QFileInfo(QStringLiteral("res/splash.bmp")).canonicalFilePath();
-    ASSERT_TRUE(QFile::remove(QStringLiteral("res")));
-    ASSERT_TRUE(QDir().mkdir(QStringLiteral("res")));
-    ASSERT_TRUE(QFile::copy(plain_file, QStringLiteral("res/splash.bmp")));
-    EXPECT_EQ(shown_splash(), nearest_enlargement(QImage(QStringLiteral("res/splash.bmp")), 2));
-    ASSERT_TRUE(QFile::remove(QStringLiteral("res/splash.bmp")));
-    EXPECT_EQ(shown_splash().pixel(100, 100), qRgb(255, 255, 255)) << "a blank splash";
 }
 
 } // namespace
