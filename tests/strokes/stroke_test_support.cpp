@@ -46,30 +46,3 @@ std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, doubl
     if (!(path.back() == end)) path.push_back(end);
     return path;
 }
-
-TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitter,
-                         double spacing) {
-    PracticeChecker c;
-    c.load_kanji(set);
-    c.start_practice();
-    int dx = 0, dy = 0; // the hand's offset from the line
-    const auto place = [&](BoxPoint p) {
-        if (jitter == Jitter::None) return p;
-        dx = std::clamp(dx + std::uniform_int_distribution<int>(-1, 1)(random), -2, 2);
-        dy = std::clamp(dy + std::uniform_int_distribution<int>(-1, 1)(random), -2, 2);
-        return BoxPoint{p.x + dx, p.y + dy};
-    };
-    for (int s = 0; s < set.stroke_count() && c.practising(); ++s) {
-        const std::vector<BoxPoint> path = pointer_path(set.stroke(s), spacing);
-        BoxPoint at = place(path.front());
-        c.press(at.x, at.y);
-        for (size_t i = 1; i < path.size() && c.practising(); ++i) {
-            at = place(path[i]);
-            c.move(at.x, at.y);
-        }
-        c.release(at.x, at.y);
-    }
-    const QString verdict = newest(c);
-    return {verdict == "WELL DONE: Character complete", verdict, c.current_stroke(),
-            c.backward_moves()};
-}

@@ -1,8 +1,7 @@
 #pragma once
 // Support for the stroke tests: small stroke sets, the real data's strokes, pixels read back from
-// a surface, a simulated hand tracing a kanji in the practice box (it presses at each stroke's
-// start, moves a few pixels at a time along its points with a small seeded jitter, and releases
-// at its end), and the animation clock the tests run the worker on.
+// a surface, pointer positions along a stroke, and the animation clock the tests run the worker
+// on.
 #include "animation_clock.h"
 #include "practice_checker.h"
 #include "stroke_animation.h"
@@ -77,24 +76,8 @@ inline int count_near(const Surface& s, PixelRect r, ColorRef c, int tolerance =
     return n;
 }
 
-struct TraceOutcome {
-    bool complete = false; // ended in "WELL DONE: Character complete"
-    QString verdict;       // the last message shown
-    int stroke = -1;       // the stroke being traced at the end
-    int backward_moves = 0;
-};
-
-enum class Jitter {
-    Walk, // the hand's offset from the line drifts by at most 1 pixel per move, within 2
-    None, // a steady hand on the stroke's points
-};
-
 // Pointer positions every `spacing` pixels along a stroke's points, from its first to its last.
 std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, double spacing);
-
-// Traces every stroke of the set in order with a checker in practice mode.
-TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitter = Jitter::Walk,
-                         double spacing = 3);
 
 // Records every pause, runs a hook on the worker first, and sleeps for real only when asked to.
 class TestClock : public AnimationClock {

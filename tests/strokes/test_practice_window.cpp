@@ -1,6 +1,5 @@
 // The stroke order practice window over the exercises' stand-in main window, traced with mouse
-// events through its box; its animation runs on a clock that never sleeps. Last, the data the X
-// server scripts need.
+// events through its box; its animation runs on a clock that never sleeps.
 #include "button.h"
 #include "exercise_counter.h"
 #include "exercises/exercise_fixture.h"
@@ -15,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QTimer>
 #include <gmock/gmock.h>
 
@@ -276,50 +274,4 @@ TEST_F(PracticeWindowStrokeAnimation,
     EXPECT_EQ(w(), nullptr);
     EXPECT_FALSE(clock.holding.load()) << "the worker has left its pause";
     EXPECT_TRUE(main_window->isEnabled());
-}
-
-// Not a check of its own: writes what the X server scripts (tests/e2e/*_x11.sh) need to know of
-// the real data to click and trace like a user: where each stroke starts in the stroke order
-// exercise's display (for the kanji BRUSHWISE_E2E_KANJI lists), a 20-stroke kanji that a steady
-// hand traces to success with the pointer's path along its strokes in the practice box, and a
-// kanji whose meaning is too long for its multiple-choice row. Skipped unless BRUSHWISE_E2E_DATA
-// names the file to write.
-class X11ScriptData : public ScreenTest {};
-
-TEST_F(X11ScriptData, WritesWhatTheScriptsNeed) {
-    const QString path = qEnvironmentVariable("BRUSHWISE_E2E_DATA");
-    if (path.isEmpty()) GTEST_SKIP() << "run by the X server scripts";
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QTextStream out(&file);
-    const auto points_line = [&](const QString& head, const std::vector<BoxPoint>& points) {
-        out << head;
-        for (const BoxPoint& p : points)
-            out << ' ' << p.x << ' ' << p.y;
-        out << '\n';
-    };
-    for (const QString& word :
-         qEnvironmentVariable("BRUSHWISE_E2E_KANJI").split(' ', Qt::SkipEmptyParts)) {
-        const StrokeStarts starts = starts_of(word.toInt(), StrokeScreen::Exercise);
-        std::vector<BoxPoint> points;
-        for (int i = 0; i < starts.stroke_count(); ++i)
-            points.push_back({starts.start(i).x, starts.start(i).y});
-        points_line(QStringLiteral("starts ") + word, points);
-    }
-    constexpr double kPathSpacing = 4; // pixels between pointer positions
-    int twenty = 1;
-    for (std::mt19937 random(1); twenty <= kKanjiTotal; ++twenty)
-        if (strokes_of(twenty).stroke_count() == 20 &&
-            trace_kanji(strokes_of(twenty), random, Jitter::None, kPathSpacing).complete)
-            break;
-    ASSERT_LE(twenty, kKanjiTotal);
-    out << "twenty " << twenty << '\n';
-    const StrokeSet set = strokes_of(twenty);
-    for (int s = 0; s < set.stroke_count(); ++s)
-        points_line(QStringLiteral("path %1").arg(s), pointer_path(set.stroke(s), kPathSpacing));
-    const int wrong = apart_stroke(set);
-    ASSERT_GT(wrong, 0);
-    out << "wrong " << wrong << ' ' << set.point(wrong, 0).x << ' ' << set.point(wrong, 0).y
-        << '\n';
-    out << "long " << kanji_with_meaning_wider_than(400) << '\n';
 }
