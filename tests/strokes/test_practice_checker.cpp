@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QTextStream>
+#include <random>
 
 namespace {
 
