@@ -1,9 +1,9 @@
 #pragma once
 // Support for the stroke tests: small stroke sets, the real data's strokes, pixels read back from
-// a surface, a simulated hand tracing a kanji in the practice box (it presses at each stroke's
-// start, moves a few pixels at a time along its points with a small seeded jitter, and releases
-// at its end), and the animation clock the tests run the worker on.
+// a surface, pointer positions along a stroke, and the animation clock the tests run the worker
+// on.
 #include "animation_clock.h"
+#include "kanji_data.h"
 #include "practice_checker.h"
 #include "stroke_animation.h"
 #include "stroke_canvas.h"
@@ -13,11 +13,12 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <mutex>
-#include <random>
 #include <thread>
 #include <vector>
 
@@ -36,13 +37,6 @@ inline StrokeSet stroke_set(std::initializer_list<std::vector<StrokePoint>> stro
         set.add_stroke(s);
     return set;
 }
-
-// A kanji's strokes and starts as a screen's store holds them, from the open kanji file.
-StrokeSet strokes_of(int kanji, StrokeScreen screen = StrokeScreen::Practice);
-StrokeStarts starts_of(int kanji, StrokeScreen screen);
-// The first stroke after the first whose start lies outside the first one's start square (a
-// press there is out of order); -1 when there is none.
-int apart_stroke(const StrokeSet& set);
 
 // The newest message of a checker's feedback, or nothing.
 inline QString newest(const PracticeChecker& c) {
@@ -64,37 +58,63 @@ struct PixelRect {
     int left, top, right, bottom;
 };
 inline int count_near(const Surface& s, PixelRect r, ColorRef c, int tolerance = 40) {
+    const auto near = [&](int a, int shift) {
+        return std::abs(a - int((c >> shift) & 0xff)) <= tolerance;
+    };
     int n = 0;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) {
-            const ColorRef p = pixel_at(s, x, y);
-            bool near = true;
-            for (int shift : {0, 8, 16})
-                near = near &&
-                       std::abs(int((p >> shift) & 0xff) - int((c >> shift) & 0xff)) <= tolerance;
-            n += near;
+            const QRgb p = s.image().pixel(x, y);
+            n += near(qRed(p), 0) && near(qGreen(p), 8) && near(qBlue(p), 16);
         }
     return n;
 }
 
-struct TraceOutcome {
-    bool complete = false; // ended in "WELL DONE: Character complete"
-    QString verdict;       // the last message shown
-    int stroke = -1;       // the stroke being traced at the end
-    int backward_moves = 0;
-};
+// A kanji's strokes and starts as a screen's store holds them, from the open kanji file.
+inline StrokeSet strokes_of(int kanji, StrokeScreen screen = StrokeScreen::Practice) {
+    KanjiData_LoadStrokes(kanji);
+    StrokeSet set;
+    StrokeSet_Load(set, screen);
+    return set;
+}
 
-enum class Jitter {
-    Walk, // the hand's offset from the line drifts by at most 1 pixel per move, within 2
-    None, // a steady hand on the stroke's points
-};
+inline StrokeStarts starts_of(int kanji, StrokeScreen screen) {
+    KanjiData_LoadStrokes(kanji);
+    StrokeStarts starts;
+    StrokeStarts_Load(starts, screen);
+    return starts;
+}
+
+// The first stroke after the first whose start lies outside the first one's start square (a
+// press there is out of order); -1 when there is none.
+inline int apart_stroke(const StrokeSet& set) {
+    for (int s = 1; s < set.stroke_count(); ++s) {
+        const StrokePoint &a = set.point(0, 0), &b = set.point(s, 0);
+        if (std::max(std::abs(a.x - b.x), std::abs(a.y - b.y)) > 10) return s;
+    }
+    return -1;
+}
 
 // Pointer positions every `spacing` pixels along a stroke's points, from its first to its last.
-std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, double spacing);
-
-// Traces every stroke of the set in order with a checker in practice mode.
-TraceOutcome trace_kanji(const StrokeSet& set, std::mt19937& random, Jitter jitter = Jitter::Walk,
-                         double spacing = 3);
+inline std::vector<BoxPoint> pointer_path(const std::vector<StrokePoint>& points, double spacing) {
+    std::vector<BoxPoint> path;
+    if (points.empty()) return path;
+    path.push_back({points[0].x, points[0].y});
+    double carried = 0; // distance walked since the last position given
+    for (size_t i = 1; i < points.size(); ++i) {
+        const double x0 = points[i - 1].x, y0 = points[i - 1].y;
+        const double dx = points[i].x - x0, dy = points[i].y - y0;
+        const double length = std::hypot(dx, dy);
+        double at = spacing - carried;
+        for (; at <= length; at += spacing)
+            path.push_back(
+                {int(std::lround(x0 + dx * at / length)), int(std::lround(y0 + dy * at / length))});
+        carried = length - (at - spacing);
+    }
+    const BoxPoint end{points.back().x, points.back().y};
+    if (!(path.back() == end)) path.push_back(end);
+    return path;
+}
 
 // Records every pause, runs a hook on the worker first, and sleeps for real only when asked to.
 class TestClock : public AnimationClock {

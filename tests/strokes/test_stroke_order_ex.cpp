@@ -9,8 +9,6 @@
 #include "stroke_screens.h"
 #include "stroke_test_support.h"
 
-#include <gmock/gmock.h>
-
 class StrokeOrderExTest : public ExerciseTest {
   protected:
     void SetUp() override {
@@ -36,10 +34,10 @@ class StrokeOrderExTest : public ExerciseTest {
     static int stroke_count() { return window()->starts().stroke_count(); }
     static QString feedback() { return feedback_text(window()->feedback()); }
     // The number marker's dark red ring around a start, in pixels of the display.
-    static int marker_pixels(int stroke) {
-        const QPoint p = start_of(stroke);
+    static int marker_pixels(int i) {
+        const QPoint p = start_of(i) - QPoint(8, 8);
         return count_near(picture_of(window()->display()->canvas()),
-                          {p.x() - 8, p.y() - 8, p.x() + 9, p.y() + 9}, RGB(128, 0, 0), 30);
+                          {p.x(), p.y(), p.x() + 17, p.y() + 17}, RGB(128, 0, 0), 30);
     }
     // The first `count` kanji of at least `strokes` strokes whose starts lie at least 31 pixels
     // apart each way, so that a click on one start never falls in another's square.
@@ -58,8 +56,6 @@ class StrokeOrderExTest : public ExerciseTest {
         return found;
     }
 };
-
-using ::testing::ElementsAre;
 
 TEST_F(StrokeOrderExTest, EveryStartClickedInOrderIsNumberedAndScoresTheKanji) {
     const std::vector<int> kanji = spread_kanji(2, 4);
@@ -130,9 +126,7 @@ TEST_F(StrokeOrderExTest, AutoProgressCountsDownAfterAWholeKanjiButNotOnTheLastN
     set_auto_progress_delay(30);
     const std::vector<int> kanji = spread_kanji(2, 2);
     open_in_order(kanji);
-    click_starts(0, stroke_count() - 1);
-    EXPECT_FALSE(window()->auto_progress_pending()) << "not before the last start";
-    click_starts(stroke_count() - 1, stroke_count());
+    click_starts(0, stroke_count());
     EXPECT_EQ(feedback(), QStringLiteral("Correct! | Autoprogressing in 1.5 seconds."));
     EXPECT_FALSE(window()->next_button()->behaviour().enabled);
     ASSERT_EVENTUALLY(session().currentKanji == kanji[1]);
@@ -148,17 +142,11 @@ TEST_F(StrokeOrderExTest, AutoProgressCountsDownAfterAWholeKanjiButNotOnTheLastN
 
 TEST(StrokeOrderRules, TheHitSquareTakesItsLeftAndTopEdgesOnlyAndShowAnswerEndsAnOpenQuestion) {
     const StrokeStart s{100, 60, 100, 70};
-    for (const auto& [dx, dy, hit] : {std::tuple{0, 0, true},
-                                      {14, -15, true},
-                                      {-15, 14, true},
-                                      {-15, -15, true},
-                                      {14, 14, true},
-                                      {15, 0, false},
-                                      {0, 15, false},
-                                      {-16, 0, false},
-                                      {0, -16, false}})
-        EXPECT_EQ(stroke_start_hit(s, s.x + dx, s.y + dy), hit) << dx << "," << dy;
-
+    for (int dx : {-15, 14})
+        for (int dy : {-15, 14})
+            EXPECT_TRUE(stroke_start_hit(s, s.x + dx, s.y + dy)) << dx << "," << dy;
+    for (const auto& [dx, dy] : {std::pair{15, 0}, {0, 15}, {-16, 0}, {0, -16}})
+        EXPECT_FALSE(stroke_start_hit(s, s.x + dx, s.y + dy)) << dx << "," << dy;
     StrokeStarts starts;
     starts.add({50, 50, 50, 60});
     starts.add({150, 50, 150, 60});
