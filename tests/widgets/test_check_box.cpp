@@ -62,22 +62,6 @@ TEST(CheckBoxBehaviour, HoverAndTheDisabledLockedAndGreyedBoxes) {
     }
 }
 
-TEST(RadioBehaviour, SelectingReportsOnceAndReselectingNothing) {
-    RadioBehaviour r;
-    r.press();
-    EXPECT_TRUE(r.release().notify);
-    EXPECT_EQ(r.value, 2);
-    r.press();
-    EXPECT_FALSE(r.release().notify) << "a selected button reports nothing";
-    EXPECT_EQ(r.value, 3) << "its pressed look ends when the mouse leaves";
-    r.end_hover();
-    EXPECT_EQ(r.value, 2);
-    RadioBehaviour disabled;
-    disabled.enabled = false;
-    EXPECT_TRUE(disabled.press().beep);
-    EXPECT_FALSE(disabled.release().notify);
-}
-
 // A caption breaks at the last space before the overflow (the space dropped), or else where the
 // width ends.
 TEST(CaptionWrap, BreaksAtTheLastSpaceBeforeTheOverflowOrElseWhereTheWidthEnds) {

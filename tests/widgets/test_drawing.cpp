@@ -1,5 +1,5 @@
-// Drawing helpers: the lined background, the sunken box's graded sides, text shortening and
-// labels; the face-name table.
+// Drawing helpers: the lined background, the sunken box's graded sides, text shortening; the
+// face-name table.
 #include "drawing.h"
 #include "fonts.h"
 #include "palette.h"
@@ -67,21 +67,6 @@ TEST(Drawing, FitTextToWidthKeepsThePrefixBeforeTheFirstOverflowAndAddsDots) {
     QString text = QStringLiteral("a long meaning that does not fit");
     ASSERT_EQ(fit_text_to_width(font, 100, text), 1);
     EXPECT_LE(Surface().text_width(text, font), 100);
-}
-
-TEST(Drawing, LabelStyle9IsAlwaysGreyAndStyle2CastsAShadow) {
-    const auto shows = [](LabelStyle style, ColorRef c) {
-        Surface s(200, 30);
-        draw_label(s, 0, 0, QStringLiteral("Exercises:"), 14, style, true);
-        for (int y = 0; y < s.height(); ++y)
-            for (int x = 0; x < s.width(); ++x)
-                if (pixel(s, x, y) == c) return true;
-        return false;
-    };
-    EXPECT_TRUE(shows(LabelArialGrey, palette::LabelGrey));
-    EXPECT_FALSE(shows(LabelArialGrey, palette::Navy));
-    EXPECT_TRUE(shows(LabelTahomaBoldShadow, palette::ShadowGrey));
-    EXPECT_TRUE(shows(LabelTahomaBoldShadow, palette::Navy));
 }
 
 // Every face of the program maps to an installed family; Tahoma is Wine's, bold too, when
