@@ -63,17 +63,6 @@ TEST(TextDisplayLayout, OneLargeLineOneSmallLineOrTwoSmallLinesBrokenAtASpaceOrT
     }
 }
 
-TEST(TextDisplayControl, LaysOutWithTheRealFontAndFollowsSetText) {
-    QWidget window;
-    TextDisplay* display = TextDisplay::create(&window, 20, 50, 320, 60, {}, false, -7, 2);
-    EXPECT_TRUE(display->layout().empty());
-    display->set_text("to be able to do something repeatedly and habitually, or by custom");
-    const auto lines = display->layout();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_TRUE(lines[1].text.endsWith("..")) << lines[1].text.toStdString();
-    EXPECT_LE(Surface(1, 1).text_width(lines[1].text, lines[1].font), kMaxWidth);
-}
-
 // The notice that completed kanji are excluded takes two lines on a counter narrower than 400,
 // one on a wider one, and none when they are included.
 TEST(ExerciseCounterLayout, TheNoticeTakesTwoLinesBelow400) {

@@ -8,13 +8,11 @@
 #include "hint.h"
 #include "palette.h"
 #include "panel.h"
-#include "radio_button.h"
 #include "text_display.h"
 
 #include "poll.h"
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QLineEdit>
 #include <QTest>
 #include <QWindow>
 #include <gmock/gmock.h>
@@ -47,8 +45,6 @@ TEST(FramelessWindow, AFixedSizeOwnedWindowDrawnUnderItsBarAndBorder) {
     QWidget owner;
     owner.show();
     TestWindow w(&owner);
-    EXPECT_TRUE(w.isWindow());
-    EXPECT_EQ(w.minimumSize(), w.maximumSize());
     ASSERT_NE(w.windowHandle(), nullptr);
     EXPECT_EQ(w.windowHandle()->transientParent(), owner.windowHandle());
     owner.setEnabled(false);
@@ -78,8 +74,6 @@ TEST(Accessibility, WindowsAndControlsSayWhatTheyShow) {
         QStringLiteral("Click to exit Brushwise"), 17, 0);
     CheckBox* check = CheckBox::create(&window, nullptr, QStringLiteral("Show Kanji Meanings"), 10,
                                        60, 500, 0, false, nullptr);
-    RadioButton* radio = RadioButton::create(&window, nullptr, QStringLiteral("ON Pronunciation"),
-                                             10, 90, 500, false, true, nullptr);
     TextDisplay* shown =
         TextDisplay::create(&window, 10, 120, 200, 60, QStringLiteral("水"), false, -7, 2);
     window.show();
@@ -87,31 +81,8 @@ TEST(Accessibility, WindowsAndControlsSayWhatTheyShow) {
     EXPECT_EQ(said(exit), "Exit");
     EXPECT_EQ(said(exit, QAccessible::Description), "Click to exit Brushwise");
     EXPECT_EQ(said(check), "Show Kanji Meanings");
-    EXPECT_EQ(said(radio), "ON Pronunciation");
     shown->set_text(QStringLiteral("火"));
     EXPECT_EQ(said(shown), "火");
-}
-
-// Pressing a glyph shows it pressed and does not move the window; released elsewhere the glyphs
-// come back, released on the minimise glyph it minimises. Pressing the bar starts a move;
-// releasing on the close glyph closes even so.
-TEST(CaptionBarState, PressesAndReleases) {
-    CaptionBarState main(kWidth, kHeight, true);
-    const QPoint close = main.close_rect().center(), minimise = main.minimise_rect().center();
-    EXPECT_FALSE(main.mouse_down(close).start_move);
-    EXPECT_EQ(main.close_state, caption::Pressed);
-    CaptionEffects fx = main.mouse_up({100, 10});
-    EXPECT_EQ(fx.result, 0);
-    EXPECT_FALSE(fx.minimise);
-    EXPECT_EQ(main.close_state, caption::Normal);
-    main.mouse_down(minimise);
-    EXPECT_TRUE(main.mouse_up(minimise).minimise);
-    EXPECT_EQ(main.minimise_state, caption::Normal);
-    EXPECT_FALSE(main.mouse_down({100, kHeight + 3}).start_move) << "below the bar";
-    EXPECT_TRUE(main.mouse_down({100, 10}).start_move);
-    EXPECT_EQ(main.bar_state, 2);
-    EXPECT_EQ(main.mouse_up(close).result, 1);
-    EXPECT_EQ(main.bar_state, 1);
 }
 
 class CaptionBarWindowTest : public ::testing::Test {
@@ -129,8 +100,8 @@ class CaptionBarWindowTest : public ::testing::Test {
 };
 
 // Hovering a glyph highlights it and reports its hint (unless hints are off), and the owner hears
-// of changes only; an inactive bar disables the glyphs and takes moves without a look; the
-// minimise glyph minimises the main window.
+// of changes only; an inactive bar disables the glyphs and takes moves without a look. A glyph
+// acts when released on it, a bar press moves the window; the minimise glyph minimises.
 TEST_F(CaptionBarWindowTest, GlyphHoverHintsChangesInactivityAndMinimise) {
     auto bar = CaptionBar::create(window.get(), kWidth, kHeight, "Brushwise", true);
     const CaptionBarState& st = bar->state();
@@ -161,6 +132,12 @@ TEST_F(CaptionBarWindowTest, GlyphHoverHintsChangesInactivityAndMinimise) {
     EXPECT_EQ(changes, inactive_changes);
     bar->set_active(true);
     EXPECT_EQ(st.close_state, caption::Normal);
+    bar->mouse_down(close);
+    EXPECT_EQ(st.close_state, caption::Pressed);
+    EXPECT_EQ(bar->mouse_up({100, 10}), 0) << "released elsewhere: no close";
+    EXPECT_EQ(st.close_state, caption::Normal);
+    bar->mouse_down({100, 10});
+    EXPECT_EQ(bar->mouse_up(close), 1) << "a move released on the close glyph closes";
     bar->mouse_down(minimise);
     EXPECT_FALSE(bar->moving()) << "a glyph press does not move the window";
     EXPECT_EQ(bar->mouse_up(minimise), 0);
@@ -199,9 +176,8 @@ TEST(GroupFrame, WindowCoversOnlyTheBorderRing) {
 }
 
 // A click calls back with 1 and moves report the hint once it has one; the paint callback draws
-// after the frame, again when the active flag changes or is -1; line edits on a panel are blue
-// and prefer Latin input.
-TEST(Panel, ClicksHintsRepaintsAndLineEdits) {
+// again when the active flag changes or is -1.
+TEST(Panel, ClicksHintsAndRepaints) {
     QWidget host;
     host.show();
     std::vector<int> clicks, hints;
@@ -223,13 +199,6 @@ TEST(Panel, ClicksHintsRepaintsAndLineEdits) {
     EXPECT_EQ(paints, before + 1) << "repaints only when the flag changes";
     panel->set_active(-1);
     EXPECT_EQ(paints, before + 2) << "-1 always repaints";
-    auto* edit = new QLineEdit(panel);
-    edit->show();
-    edit->setFocus();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(0, 0, 255));
-    if (!edit->hasFocus()) GTEST_SKIP() << "no focus on this platform";
-    EXPECT_TRUE(edit->inputMethodHints() & Qt::ImhPreferLatin);
 }
 
 } // namespace
