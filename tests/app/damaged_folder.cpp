@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <climits>
@@ -38,23 +39,16 @@ void write_file(const QString& folder, const char* path, const QByteArray& bytes
 }
 
 void put_word(QByteArray& bytes, qsizetype at, int32_t value) {
-    for (int b = 0; b < 4; ++b)
-        bytes[at + b] = char((static_cast<uint32_t>(value) >> (8 * b)) & 0xff);
+    qToLittleEndian(value, bytes.data() + at);
 }
 
 int32_t word_at(const QByteArray& bytes, qsizetype at) {
-    if (at < 0 || at + 4 > bytes.size()) return -1;
-    uint32_t w = 0;
-    for (int b = 0; b < 4; ++b)
-        w |= uint32_t(uint8_t(bytes[at + b])) << (8 * b);
-    return static_cast<int32_t>(w);
+    return at < 0 || at + 4 > bytes.size() ? -1 : qFromLittleEndian<int32_t>(bytes.data() + at);
 }
 
 QByteArray words(std::initializer_list<int32_t> values) {
     QByteArray bytes(qsizetype(4 * values.size()), '\0');
-    qsizetype at = 0;
-    for (int32_t v : values)
-        put_word(bytes, (at += 4) - 4, v);
+    qToLittleEndian<int32_t>(values.begin(), qsizetype(values.size()), bytes.data());
     return bytes;
 }
 

@@ -181,8 +181,7 @@ class DamagedInstallationTest : public StartTest,
         back_at_rest("Add Word");
     }
 
-    // The review, with an animation, the next kanji, an example in the Example Window and the
-    // tips page.
+    // The review, with an animation, the next kanji and an example in the Example Window.
     void review() {
         const qsizetype said = messages.size();
         press(main->button(QStringLiteral("Review Learning List Kanji")));
@@ -196,13 +195,6 @@ class DamagedInstallationTest : public StartTest,
             press(example->close_button());
             EXPECT_EQ(ExampleWindow::instance(), nullptr);
         }
-        const qsizetype pages = opened_pages.size();
-        QMouseEvent move(QEvent::MouseMove, QPointF(ReviewWindow::kLinkRect.center()),
-                         QPointF(w->mapToGlobal(ReviewWindow::kLinkRect.center())), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-        click(w, ReviewWindow::kLinkRect.center());
-        EXPECT_EQ(opened_pages.size(), pages + 1) << "the stroke order tips";
         press(w->exit_button());
         EXPECT_EQ(ReviewWindow::instance(), nullptr);
         back_at_rest("review");
@@ -248,7 +240,7 @@ TEST_P(DamagedInstallationTest, StartsOpensAndClosesEveryScreenAndLeavesWholeFil
         << "the status panel counts no more kanji completed than there are";
 
     // The help panel follows every topic; a missing text leaves it blank.
-    for (int topic : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 1})
+    for (int topic = 17; topic >= 1; --topic)
         main->show_hint_topic(topic);
     EXPECT_EQ(main->hint_text().title.isEmpty(), !QFile::exists("dlls/instr.rcc"));
     kanji_window();
@@ -274,8 +266,8 @@ TEST_P(DamagedInstallationTest, StartsOpensAndClosesEveryScreenAndLeavesWholeFil
     const std::vector<int32_t> list = read_words("data/llist.dat");
     ASSERT_FALSE(list.empty());
     ASSERT_EQ(list.size(), size_t(list[0]) + 1) << "the Learning List file is whole";
-    for (size_t i = 1; i < list.size(); ++i)
-        EXPECT_TRUE(list[i] >= 1 && list[i] <= 1945) << list[i];
+    EXPECT_TRUE(
+        std::all_of(list.begin() + 1, list.end(), [](int k) { return k >= 1 && k <= 1945; }));
 }
 
 using KanjiDataLostTest = DamagedInstallationTest;

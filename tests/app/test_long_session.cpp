@@ -30,19 +30,15 @@
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
+#ifndef __has_feature
+#define __has_feature(x) 0
 #endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
 // Under the sanitizers every answer costs many times more, and memory says nothing.
+#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
 constexpr int kAnswers = kSanitized ? 400 : 2000;
 constexpr int kWarmUpAnswers = kSanitized ? 100 : 200;
 constexpr double kAllowedGrowthMb = 5.0;
@@ -61,55 +57,38 @@ double resident_mb() {
 }
 
 // What the answers should have left in the study data, kept beside the program.
-class StudyModel {
-  public:
-    explicit StudyModel(std::vector<int> list) : list_(std::move(list)) {}
+struct StudyModel {
+    std::array<std::array<uint32_t, kScoreSlots>, kKanjiTotal + 1> scores{};
+    std::vector<int> list;
+    int completed = 0;
 
-    void right_first_time(int kanji, ExerciseKind kind) {
-        slots_[size_t(kanji)][size_t(kind_info(kind).score_slot)] = 1;
-    }
-    void wrong(int kanji) { slots_[size_t(kanji)].fill(0); }
-
-    // The refill: complete kanji leave the list, from the last, and the lowest-numbered kanji
-    // neither complete, nor marked completed, nor on the list take their places.
-    void refill() {
-        int removed = 0;
-        for (int p = int(list_.size()) - 1; p >= 0; --p) {
-            const int kanji = list_[size_t(p)];
-            if (!complete(kanji)) continue;
-            ++completed_;
-            slots_[size_t(kanji)][CompletedFlag] = 1;
-            list_.erase(list_.begin() + p);
-            ++removed;
-        }
-        for (int kanji = 1, added = 0; kanji <= kKanjiTotal && added < removed; ++kanji) {
-            if (complete(kanji)) {
-                slots_[size_t(kanji)][CompletedFlag] = 1;
-            } else if (slots_[size_t(kanji)][CompletedFlag] != 1 &&
-                       std::find(list_.begin(), list_.end(), kanji) == list_.end()) {
-                list_.push_back(kanji);
-                ++added;
-            }
-        }
-    }
-
-    const std::array<uint32_t, kScoreSlots>& slots_of(int kanji) const {
-        return slots_[size_t(kanji)];
-    }
-    const std::vector<int>& list() const { return list_; }
-    int completed() const { return completed_; }
-
-  private:
     bool complete(int kanji) const {
-        const auto& s = slots_[size_t(kanji)];
+        const auto& s = scores[size_t(kanji)];
         const KanjiRecord* r = KanjiData_LoadRecord(kanji);
         return s[KanjiMeaningMC] && s[StrokeOrderExercise] && s[KanjiGridSearch] &&
                (s[OnPronunciationMC] || !r->hasOn()) && (s[KunPronunciationMC] || !r->hasKun());
     }
-
-    std::array<std::array<uint32_t, kScoreSlots>, kKanjiTotal + 1> slots_{};
-    std::vector<int> list_;
-    int completed_ = 0;
+    // The refill: complete kanji leave the list, from the last, and the lowest-numbered kanji
+    // neither complete, nor marked completed, nor on the list take their places.
+    void refill() {
+        int removed = 0;
+        for (int p = int(list.size()) - 1; p >= 0; --p) {
+            if (!complete(list[size_t(p)])) continue;
+            ++completed;
+            scores[size_t(list[size_t(p)])][CompletedFlag] = 1;
+            list.erase(list.begin() + p);
+            ++removed;
+        }
+        for (int kanji = 1, added = 0; kanji <= kKanjiTotal && added < removed; ++kanji) {
+            if (complete(kanji)) {
+                scores[size_t(kanji)][CompletedFlag] = 1;
+            } else if (scores[size_t(kanji)][CompletedFlag] != 1 &&
+                       std::find(list.begin(), list.end(), kanji) == list.end()) {
+                list.push_back(kanji);
+                ++added;
+            }
+        }
+    }
 };
 
 class MainWindowExercises : public ScreenTest {
@@ -140,20 +119,19 @@ class MainWindowExercises : public ScreenTest {
         const ExerciseKind kind = w->kind();
         const bool right = rng() % 5 != 0; // four in five right
         answer_question(w, right, 1 + int(rng() % 4));
-        count(kind);
+        int given = 1;
+        auto& scores = model.scores[size_t(kanji)];
         if (right) {
-            model->right_first_time(kanji, kind);
+            scores[size_t(kind_info(kind).score_slot)] = 1;
         } else {
-            model->wrong(kanji);
+            scores.fill(0);
             if (rng() % 2 == 0) {
                 answer_question(w, true); // scores nothing: the first attempt was wrong
-                count(kind);
+                ++given;
             }
         }
-    }
-    void count(ExerciseKind kind) {
-        ++answers;
-        ++by_kind[size_t(kind)];
+        answers += given;
+        by_kind[size_t(kind)] += given;
     }
 
     // Runs events until the countdown moved the exercise on (it lasts a millisecond here).
@@ -185,11 +163,7 @@ class MainWindowExercises : public ScreenTest {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void press(const char* caption) {
-        Button* b = main->button(QString::fromLatin1(caption));
-        ASSERT_NE(b, nullptr) << caption;
-        click(b, QPoint(8, 8));
-    }
+    void press(const char* caption) { click(main->button(QString::fromLatin1(caption)), {8, 8}); }
 
     void one_exercise(const char* caption) {
         press(caption);
@@ -197,19 +171,19 @@ class MainWindowExercises : public ScreenTest {
         if (!w) return; // no kanji of the list has that reading: the program said so
         run_exercise(w);
         ASSERT_EQ(open_exercise(), nullptr);
-        model->refill();
+        model.refill();
     }
 
     void full_sequence() {
         press("Do Exercises to Complete List");
         while (ExerciseWindow* w = open_exercise())
             run_exercise(w);
-        model->refill();
+        model.refill();
     }
 
     void compare_with_model() {
-        EXPECT_EQ(learning_list(), model->list());
-        EXPECT_EQ(int(CompletedList_CompletedCount()), model->completed());
+        EXPECT_EQ(learning_list(), model.list);
+        EXPECT_EQ(int(CompletedList_CompletedCount()), model.completed);
         const std::vector<int32_t> file = read_words(QStringLiteral("data/scores.dat"));
         ASSERT_GE(file.size(), size_t(kScoreSlots * kKanjiTotal));
         int differing = 0;
@@ -217,17 +191,17 @@ class MainWindowExercises : public ScreenTest {
             for (int slot = 0; slot < kScoreSlots; ++slot) {
                 const size_t at = size_t(kScoreSlots * kanji + slot);
                 const uint32_t stored = at < file.size() ? uint32_t(file[at]) : 0;
-                if (stored != model->slots_of(kanji)[size_t(slot)] && ++differing <= 5)
+                const uint32_t earned = model.scores[size_t(kanji)][size_t(slot)];
+                if (stored != earned && ++differing <= 5)
                     ADD_FAILURE() << "kanji " << kanji << " slot " << slot << ": " << stored
-                                  << " stored, " << model->slots_of(kanji)[size_t(slot)]
-                                  << " earned";
+                                  << " stored, " << earned << " earned";
             }
         EXPECT_EQ(differing, 0);
     }
 
     MainWindow* main = nullptr;
     std::mt19937 rng{2024};
-    std::unique_ptr<StudyModel> model;
+    StudyModel model;
     int answers = 0;
     std::array<int, 5> by_kind{};
     int warm_answers = 0;
@@ -247,7 +221,7 @@ TEST_F(MainWindowExercises, TwoThousandAnswersKeepMemoryFlatAndScoresAsEarned) {
     main = new MainWindow;
     main->build();
     main->show();
-    model = std::make_unique<StudyModel>(learning_list());
+    model.list = learning_list();
     answer_message_boxes({}); // none is expected: the list never runs dry
     QElapsedTimer clock;
     clock.start();
@@ -267,15 +241,13 @@ TEST_F(MainWindowExercises, TwoThousandAnswersKeepMemoryFlatAndScoresAsEarned) {
     const double end_memory = resident_mb();
     compare_with_model();
 
-    std::printf("long session: %d answers (meaning %d, ON %d, KUN %d, stroke order %d, grid %d) "
-                "in %lld ms, %d kanji completed; resident memory %.1f MB after %d answers, "
-                "%.1f MB at the end\n",
-                answers, by_kind[0], by_kind[1], by_kind[2], by_kind[3], by_kind[4],
-                static_cast<long long>(clock.elapsed()), model->completed(), warm_memory,
+    std::printf("long session: %d answers in %lld ms, %d kanji completed; resident memory %.1f MB "
+                "after %d answers, %.1f MB at the end\n",
+                answers, static_cast<long long>(clock.elapsed()), model.completed, warm_memory,
                 warm_answers, end_memory);
     for (int kind = 0; kind < 5; ++kind)
         EXPECT_GT(by_kind[size_t(kind)], kAnswers / 10) << "exercise " << kind;
-    EXPECT_GT(model->completed(), 0) << "some kanji graduated and were replaced";
+    EXPECT_GT(model.completed, 0) << "some kanji graduated and were replaced";
     EXPECT_TRUE(message_texts.empty());
     if (kSanitized) GTEST_SKIP() << "memory under the sanitizers says nothing";
     EXPECT_LE(end_memory - warm_memory, kAllowedGrowthMb);

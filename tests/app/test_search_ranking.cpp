@@ -35,7 +35,7 @@ std::vector<int> both_rankings(const SearchIndex& index, const NormalisedSearch&
     return fast;
 }
 
-TEST(KanaConversion, HiraganaAndKatakanaSwapByCodePointAtTheEdgesOfTheTables) {
+TEST(KanaConversion, KanaSwapByCodePointAtTheEdgesOfTheTablesAndCaseOnlyInAscii) {
     EXPECT_EQ(to_katakana(u"すいか"), u"スイカ");
     EXPECT_EQ(to_katakana(u"\u3041\u3096\u309D\u309E"), u"\u30A1\u30F6\u30FD\u30FE");
     EXPECT_EQ(to_hiragana(u"\u30A1\u30F6\u30FD\u30FE"), u"\u3041\u3096\u309D\u309E");
@@ -44,9 +44,7 @@ TEST(KanaConversion, HiraganaAndKatakanaSwapByCodePointAtTheEdgesOfTheTables) {
     EXPECT_EQ(to_katakana(u"\u3040\u3097\u3099ーa水"), u"\u3040\u3097\u3099ーa水");
     EXPECT_EQ(to_hiragana(u"\u30A0\u30F7\u30FCーA水"), u"\u30A0\u30F7\u30FCーA水");
     EXPECT_EQ(to_hiragana(to_katakana(u"ぁあゔゖ")), u"ぁあゔゖ");
-}
-
-TEST(KanaConversion, CaseChangesOnlyAsciiLetters) {
+    // Case changes only ASCII letters.
     EXPECT_EQ(to_ascii_upper(u"az.AZ-@[`{é\uFF4B"), u"AZ.AZ-@[`{é\uFF4B");
     EXPECT_EQ(to_ascii_lower(u"AZ.az-@[`{É\uFF2B"), u"az.az-@[`{É\uFF2B");
 }
@@ -98,37 +96,38 @@ TEST(SearchRanking, CaseCountsRepeatedPiecesCountAtTheirFirstPlaceAndTheModeChoo
     EXPECT_THAT(identity_order(3), ElementsAre(0, 1, 2));
 }
 
-TEST(SearchRanking, PiecesAcrossEveryWordOfLongSearchTextsAreFound) {
-    // A search text of 200 letters (one, two and more 64-bit words of positions), with fields
-    // holding pieces that straddle positions 63/64 and 127/128.
-    std::u16string text;
-    uint32_t state = 12345;
-    for (int i = 0; i < 200; ++i) {
-        state = state * 1103515245u + 12345u;
-        text += char16_t(u'a' + (state >> 16) % 26);
-    }
-    for (size_t length : {size_t(64), size_t(65), size_t(128), size_t(129), size_t(200)}) {
-        const std::u16string sought = text.substr(0, length);
-        const auto index =
-            index_of(ModeMeaning, {sought.substr(60, 8), u"#" + sought.substr(length - 11),
-                                   sought.substr(120 % length, 9), u"",
-                                   sought.substr(0, 3) + sought.substr(length / 2, 4)});
-        const std::vector<int> order = both_rankings(index, {sought, ModeMeaning});
-        EXPECT_EQ(order[0], 1) << "the eleven letters ending the text, length " << length;
-    }
-}
-
-// Random searches over the real kanji: pieces of real fields, pieces glued together, pieces
-// repeated, letters at random, and texts whose first character sends them to the other script.
-class RandomSearches : public ScreenTest {
+// The kanji's own index, as Add Word searches it.
+class RealIndex : public ScreenTest {
   protected:
-    std::mt19937 rng{20240607};
     SearchIndex index;
 
     void SetUp() override {
         ScreenTest::SetUp();
         index = build_search_index(kKanjiTotal);
     }
+    int entry_of(char16_t kanji) const {
+        for (size_t i = 0; i < index.size(); ++i)
+            if (index[i].kanji == kanji) return int(i);
+        return -1;
+    }
+    std::vector<int> ranked(std::u16string_view text, int by) const {
+        return rank_typed_search(index, normalise_search(text, by));
+    }
+    // The entries of `first`, then every other entry in kanji-number order.
+    std::vector<int> first_then_kanji_order(const std::vector<int>& first) const {
+        std::vector<int> order = first;
+        for (int e = 0; e < kKanjiTotal; ++e)
+            if (std::find(first.begin(), first.end(), e) == first.end()) order.push_back(e);
+        return order;
+    }
+};
+
+// Random searches over the real kanji: pieces of real fields, pieces glued together, pieces
+// repeated, letters at random, and texts whose first character sends them to the other script.
+class RandomSearches : public RealIndex {
+  protected:
+    std::mt19937 rng{20240607};
+
     int below(int n) { return int(rng() % unsigned(std::max(n, 1))); }
 
     std::u16string piece_of_some_field(int mode, int max_length) {
@@ -215,32 +214,9 @@ TEST(PastedKanji, KanjiAreTheIdeographBlocksAndNothingElse) {
         EXPECT_FALSE(is_kanji_code_point(c)) << std::hex << uint32_t(c);
 }
 
-class PastedKanjiSearch : public ScreenTest {
-  protected:
-    SearchIndex index;
+using PastedKanjiSearch = RealIndex;
 
-    void SetUp() override {
-        ScreenTest::SetUp();
-        index = build_search_index(kKanjiTotal);
-    }
-    int entry_of(char16_t kanji) const {
-        for (size_t i = 0; i < index.size(); ++i)
-            if (index[i].kanji == kanji) return int(i);
-        return -1;
-    }
-    std::vector<int> ranked(std::u16string_view text, int by) const {
-        return rank_typed_search(index, normalise_search(text, by));
-    }
-    // The entries of `first`, then every other entry in kanji-number order.
-    std::vector<int> first_then_kanji_order(const std::vector<int>& first) const {
-        std::vector<int> order = first;
-        for (int e = 0; e < kKanjiTotal; ++e)
-            if (std::find(first.begin(), first.end(), e) == first.end()) order.push_back(e);
-        return order;
-    }
-};
-
-TEST_F(PastedKanjiSearch, KanjiComeFirstOnceEachInTheOrderTypedWhateverSearchBySays) {
+TEST_F(PastedKanjiSearch, KanjiComeFirstOnceEachInTheOrderTypedThenTheUsualRanking) {
     const int fire = entry_of(u'火'), water = entry_of(u'水');
     ASSERT_GE(fire, 0);
     ASSERT_GE(water, 0);
@@ -249,9 +225,7 @@ TEST_F(PastedKanjiSearch, KanjiComeFirstOnceEachInTheOrderTypedWhateverSearchByS
     for (int by : {SearchByMeaning, SearchByOn, SearchByKun})
         EXPECT_EQ(ranked(u" 火水\u3000火\t水 ", by), first_then_kanji_order({fire, water}))
             << "by " << by;
-}
-
-TEST_F(PastedKanjiSearch, KanjiOutsideTheProgramsArePassedOverAndBlanksAloneRankAsBefore) {
+    // Kanji outside the program's are passed over.
     ASSERT_EQ(entry_of(u'鬱'), -1);
     // 𠮟 (U+20B9F) is a pair of surrogates, one kanji: the text is still all kanji and blanks.
     EXPECT_EQ(ranked(u"鬱 \U00020B9F 水", SearchByMeaning),
@@ -261,19 +235,13 @@ TEST_F(PastedKanjiSearch, KanjiOutsideTheProgramsArePassedOverAndBlanksAloneRank
     const std::vector<int> blank = ranked(u" ", SearchByMeaning);
     EXPECT_EQ(blank, rank_search(index, {u" ", ModeMeaning}));
     EXPECT_NE(blank, first_then_kanji_order({}));
-}
-
-TEST_F(PastedKanjiSearch, KanjiMixedWithKanaComeFirstThenTheUsualRanking) {
+    // Kanji mixed with kana come first, then the usual ranking of the whole text.
     const int eat = entry_of(u'食');
-    ASSERT_GE(eat, 0);
-    const NormalisedSearch search = normalise_search(u"食べる", SearchByKun);
-    std::vector<int> usual = rank_search(index, search);
-    usual.erase(std::find(usual.begin(), usual.end(), eat));
-    std::vector<int> expected{eat};
-    expected.insert(expected.end(), usual.begin(), usual.end());
-    const std::vector<int> order = ranked(u"食べる", SearchByKun);
-    EXPECT_EQ(order, expected);
-    EXPECT_NE(index[size_t(order[1])].kun_kana.find(u"べる"), std::u16string::npos);
+    std::vector<int> usual = rank_search(index, normalise_search(u"食べる", SearchByKun));
+    std::erase(usual, eat);
+    usual.insert(usual.begin(), eat);
+    EXPECT_EQ(ranked(u"食べる", SearchByKun), usual);
+    EXPECT_NE(index[size_t(usual[1])].kun_kana.find(u"べる"), std::u16string::npos);
 }
 
 } // namespace

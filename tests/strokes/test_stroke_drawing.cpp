@@ -1,13 +1,165 @@
-// What the stroke drawings put into a surface, and the feedback list's ring, its fading colours
-// and the panel it is drawn on.
+// The stroke stores filled from the kanji file (mapping, corners, capacity, short strokes), the
+// geometry the drawings must hit (damaged points, collision shifts of markers, arrows, the tracing
+// measures), what the drawings put into a surface, and the feedback list and its panel.
+#include "data_writer.h"
 #include "feedback_list.h"
 #include "feedback_panel.h"
 #include "glyph_display.h"
+#include "kanji_data.h"
 #include "practice_drawing.h"
+#include "screen_fixture.h"
 #include "stroke_drawing.h"
+#include "stroke_geometry.h"
 #include "stroke_test_support.h"
 
-#include <gtest/gtest.h>
+#include <QFile>
+#include <climits>
+
+static std::vector<StrokeSample> samples(int x0, int y0, int count) {
+    std::vector<StrokeSample> out;
+    for (int i = 0; i < count; ++i)
+        out.push_back({x0 + 6 * i, y0, 0});
+    return out;
+}
+
+// The working folder's data/kanji.dat (a link to the real one) replaced by the given kanji.
+class StrokeStoreTest : public ScreenTest {
+  protected:
+    void write_kanji_file(const std::vector<KanjiEntry>& entries) {
+        const std::vector<uint8_t> bytes = build_kanji_file(entries);
+        QFile::remove("data/kanji.dat");
+        QFile f("data/kanji.dat");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        f.close();
+        KanjiData_Close();
+    }
+    void TearDown() override {
+        KanjiData_Close();
+        ScreenTest::TearDown();
+    }
+};
+
+// The corner word is kept as the file has it, and only 1 marks a corner; a load replaces. The
+// stores keep 30 strokes of 1000 points; a start heads for its stroke's third point, or the last
+// point of a shorter stroke.
+TEST_F(StrokeStoreTest, LoadMapsEveryPointUpToTheStoresCapacityAndNoStrokesLoadEmpty) {
+    KanjiEntry e, big, bare;
+    e.strokes = {{{0, 121, 0}, {121, 242, 1}, {242, 0, 7}}};
+    big.strokes = {samples(10, 10, 1001), samples(0, 60, 2), samples(0, 120, 1)};
+    for (int s = 3; s < 31; ++s)
+        big.strokes.push_back(samples(10, 10 + s, 3));
+    write_kanji_file({e, big, bare});
+    StrokeSet set = strokes_of(1);
+    ASSERT_EQ(set.point_count(0), 3);
+    EXPECT_EQ(set.point(0, 0), (StrokePoint{5, 105, 0}));
+    EXPECT_EQ(set.point(0, 1), (StrokePoint{105, 205, 1}));
+    EXPECT_EQ(set.point(0, 2).corner, 7);
+    EXPECT_FALSE(set.point(0, 2).is_corner());
+    StrokeSet_Load(set, StrokeScreen::Review);
+    EXPECT_EQ(set.stroke_count(), 1);
+    EXPECT_EQ(set.point(0, 0), (StrokePoint{9, 80, 0}));
+
+    set = strokes_of(2);
+    EXPECT_EQ(KanjiData_StrokeCount(), 31);
+    EXPECT_EQ(set.stroke_count(), kMaxStoredStrokes);
+    EXPECT_EQ(set.point_count(0), kMaxStoredPoints);
+    EXPECT_EQ(set.point_count(29), 3);
+    StrokeStarts starts = starts_of(2, StrokeScreen::Exercise);
+    EXPECT_EQ(starts.stroke_count(), kMaxStoredStrokes);
+    EXPECT_EQ(starts.start(0).toward_x, map_design(StrokeScreen::Exercise, 22));
+    EXPECT_EQ(starts.start(1).toward_x, map_design(StrokeScreen::Exercise, 6));
+    EXPECT_EQ(starts.start(1).toward_y, map_design(StrokeScreen::Exercise, 60));
+    EXPECT_EQ(starts.start(2).toward_x, starts.start(2).x);
+
+    KanjiData_LoadStrokes(3); // no strokes: loading empties the stores
+    StrokeSet_Load(set, StrokeScreen::Practice);
+    StrokeStarts_Load(starts, StrokeScreen::Review);
+    EXPECT_EQ(set.stroke_count() + starts.stroke_count(), 0);
+}
+
+// A damaged file may put a point anywhere in the 32-bit range: the box coordinates stay within
+// a few thousand pixels, and an arrow between the two extremes still points the right way.
+TEST(StrokeMapping, PointsFromADamagedFileStayNearTheBox) {
+    for (StrokeScreen screen :
+         {StrokeScreen::Practice, StrokeScreen::Review, StrokeScreen::Exercise})
+        for (int c : {INT_MIN, -5000, 5000, INT_MAX}) {
+            const int mapped = map_design(screen, c);
+            EXPECT_LE(std::abs(mapped), 5000) << c;
+            EXPECT_EQ(mapped, map_design(screen, c < 0 ? -kDesignLimit : kDesignLimit));
+        }
+    EXPECT_EQ(map_design(StrokeScreen::Exercise, 255), 214) << "an undamaged one";
+    const ArrowGeometry g =
+        arrow_geometry(ArrowFlavour::Practice, 0, INT_MIN + 10, 0, INT_MAX - 10);
+    EXPECT_EQ(g.tip.x, 0);
+    EXPECT_EQ(g.tip.y, INT_MIN + 10 + 25) << "down the whole range";
+}
+
+// Stroke 2 starts at (51, 51) heading down to (51, 61); strokes 0 and 1 start near it.
+TEST(NumberMarker, ShiftsAddUpOverEarlierStartsInTheSquareByTheFlavoursRule) {
+    StrokeStarts starts;
+    for (const StrokeStart& s : {StrokeStart{50, 50, 60, 50}, StrokeStart{53, 48, 53, 58},
+                                 StrokeStart{51, 51, 51, 61}, StrokeStart{120, 120, 120, 130}})
+        starts.add(s);
+    // Review: from start 0, trunc(1 * 2.15), trunc(11 * 2.15); from 1, trunc(-2 * 2.15), ...
+    EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, 2, 51, 51),
+              (BoxPoint{51 + 2 - 4, 51 + 23 + 27}));
+    EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, 3, 120, 120),
+              (BoxPoint{120, 120}));
+    // Exercise: from the shifted marker, with the square left where it was. Start 0: (0,
+    // trunc(10 * 1.95)) to (51, 70); start 1, still inside the square around (51, 51): (0,
+    // trunc((61 - 70) * 1.95)) to (51, 53).
+    EXPECT_EQ(number_marker_position(MarkerFlavour::Exercise, &starts, 2, 51, 51),
+              (BoxPoint{51, 53}));
+    // No shift for the first stroke, without a check, or in the practice flavour.
+    EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, 0, 50, 50),
+              (BoxPoint{50, 50}));
+    EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, -1, 51, 51),
+              (BoxPoint{51, 51}));
+    EXPECT_EQ(number_marker_position(MarkerFlavour::Practice, &starts, 2, 51, 51),
+              (BoxPoint{51, 51}));
+}
+
+TEST(PracticeMarkers, AStrokeStartingOnAnEarlierOneIsShiftedAlongItsOwnLineOnce) {
+    const StrokeSet set = stroke_set({
+        straight_stroke(50, 50, 1, 0, 4),
+        straight_stroke(57, 50, 0, 1, 4), // within 8 of stroke 0's start
+        straight_stroke(50, 57, 1, 0, 4), // within 8 of both: assigned, not added
+        straight_stroke(42, 50, 0, 1, 4), // stroke 0 is 8 to the right: outside
+        {{50, 52, 0}, {50, 62, 0}},       // two points: measured to its last
+        {{51, 51, 0}},                    // one point: no line to move along
+    });
+    const BoxPoint none{0, 0}, down{0, 21}, right{21, 0};
+    const BoxPoint expected[] = {none, down, right, none, down, none};
+    for (int s = 0; s < 6; ++s)
+        EXPECT_EQ(practice_marker_offset(set, s, 16), expected[s]) << s;
+    EXPECT_EQ(practice_marker_offset(set, 3, 18), (BoxPoint{0, 21})); // a wider pen's square
+}
+
+// The shaft runs from 10 pixels along the stroke (8 in the review) to 25, its head pointing along
+// it: an arrow to the left is turned by pi, and an upward one still points down. The first barb of
+// a downward arrow lies 7 cos(0.6) = 5.78 above the tip: the practice truncates the difference,
+// the review the product.
+TEST(Arrow, ShaftRunsFromTheTailToTwentyFivePixelsAlongTheStroke) {
+    const auto practice = [](int x1, int y1) {
+        const ArrowGeometry g = arrow_geometry(ArrowFlavour::Practice, 100, 100, x1, y1);
+        return std::array{g.tail, g.tip, g.barb1, g.barb2};
+    };
+    using P = BoxPoint;
+    EXPECT_EQ(practice(100, 160), (std::array{P{100, 110}, P{100, 125}, P{103, 119}, P{96, 119}}));
+    EXPECT_EQ(practice(70, 140)[1], (P{85, 120}));
+    EXPECT_EQ(practice(100, 60), (std::array{P{100, 90}, P{100, 75}, P{103, 69}, P{96, 69}}));
+    const ArrowGeometry review = arrow_geometry(ArrowFlavour::Review, 100, 100, 100, 160);
+    EXPECT_EQ((std::array{review.tail, review.barb1}), (std::array{P{100, 108}, P{103, 120}}));
+}
+
+TEST(TracingMeasures, DistanceTruncatesAndProgressGrowsAlongTheChord) {
+    EXPECT_EQ(distance({0, 0}, {2, 3}), 3); // 3.61
+    EXPECT_EQ(distance({0, 0}, {9, 12}), 15);
+    EXPECT_EQ(distance({-32768, -32768}, {32767, 32767}), 92680); // pointer far off the box
+    EXPECT_DOUBLE_EQ(progress({95, 100}, {100, 100}, {103, 100}), 0.04 * 40);
+    EXPECT_LT(progress({95, 100}, {100, 100}, {90, 130}), 0);
+}
 
 namespace {
 
@@ -37,55 +189,36 @@ TEST(DrawStrokes, StrokeLimitChoosesTheLinesAndMarkersAreDrawnForEveryStroke) {
     }
 }
 
-TEST(DrawStrokes, WithoutMarkersOnlyLinesAndClearingWhitensTheBoxFirst) {
+// The template clears to white first and draws no markers; finished strokes go 16 wide in red
+// over the 10 wide grey; the practice effects draw the dot, 12 wide ink and the corner pixel.
+TEST(DrawStrokes, TheTemplateFinishedStrokesAndPracticeEffects) {
     Surface s(260, 260);
     s.fill_rect(0, 0, 260, 260, RGB(0, 0, 0));
     DrawTracingTemplate(s, two_strokes());
     EXPECT_EQ(pixel_at(s, 130, 200), RGB(255, 255, 255));
     EXPECT_EQ(pixel_at(s, 130, 60), RGB(192, 192, 192));
-    EXPECT_EQ(pixel_at(s, 130, 0), RGB(153, 153, 153)); // the sunken frame's top line
     EXPECT_EQ(count_near(s, around(60, 120), kMarkerRed), 0);
-}
-
-TEST(DrawStrokes, FinishedStrokesShowCleanOverTheTemplate) {
-    Surface s(260, 260);
     DrawFinishedStrokes(s, two_strokes(), 0);
-    EXPECT_EQ(pixel_at(s, 130, 60), RGB(128, 0, 0));
-    EXPECT_EQ(pixel_at(s, 60, 180), RGB(192, 192, 192));
-    EXPECT_EQ(pixel_at(s, 60, 164), RGB(192, 192, 192)); // 16 wide red, 10 wide grey
     EXPECT_EQ(pixel_at(s, 130, 67), RGB(128, 0, 0));
-}
+    EXPECT_EQ(pixel_at(s, 60, 164), RGB(192, 192, 192));
 
-TEST(DrawPracticeEffects, DrawsTheDotTheInkAndTheCornerPixel) {
-    Surface s(260, 260);
     PracticeEffects fx;
     fx.dot = BoxPoint{40, 40};
     fx.ink = InkSegment{{40, 40}, {100, 40}};
     fx.corner_pixel = BoxPoint{150, 150};
     DrawPracticeEffects(s, two_strokes(), fx);
     EXPECT_EQ(pixel_at(s, 40, 40), kInkColour);
-    EXPECT_EQ(pixel_at(s, 70, 45), kInkColour); // 12 wide
+    EXPECT_EQ(pixel_at(s, 70, 45), kInkColour);
     EXPECT_EQ(pixel_at(s, 70, 47), RGB(255, 255, 255));
     EXPECT_EQ(pixel_at(s, 150, 150), kCornerPixelColour);
     EXPECT_EQ(pixel_at(s, 151, 150), RGB(255, 255, 255));
 }
 
-TEST(KanjiGlyph, DrawsTheKanjiInNavyInsideItsCell) {
-    Surface s(200, 200);
-    DrawKanjiGlyph(s, u'\u53e3', kReviewGlyphSize, kReviewGlyphOffset, kReviewGlyphOffset);
-    EXPECT_GT(count_near(s, {0, 0, 200, 200}, RGB(0, 0, 128), 0), 200);
-    EXPECT_EQ(count_near(s, {0, 0, 200, 9}, RGB(0, 0, 128), 100), 0);
-    EXPECT_EQ(count_near(s, {0, 0, 9, 200}, RGB(0, 0, 128), 100), 0);
-    Surface empty(200, 200);
-    DrawKanjiGlyph(empty, 0, kReviewGlyphSize, 9, 9);
-    EXPECT_EQ(count_near(empty, {0, 0, 200, 200}, RGB(255, 255, 255), 0), 200 * 200);
-}
-
 TEST(GlyphDisplays, ReviewShowsEveryNumberOnlyWhenAsked) {
     StrokeStarts starts;
-    starts.add({40, 40, 40, 50});
-    starts.add({150, 40, 160, 40});
-    starts.add({100, 150, 100, 160});
+    for (const StrokeStart& s :
+         {StrokeStart{40, 40, 40, 50}, {150, 40, 160, 40}, {100, 150, 100, 160}})
+        starts.add(s);
     for (bool numbers : {false, true}) {
         Surface s(200, 200);
         DrawReviewGlyphDisplay(s, u'\u4e00', starts, numbers);
@@ -97,53 +230,29 @@ TEST(GlyphDisplays, ReviewShowsEveryNumberOnlyWhenAsked) {
     }
 }
 
-TEST(Fade, MixesPerChannelRoundingTowardMinusInfinity) {
-    const ColorRef red = RGB(255, 0, 0), grey = RGB(228, 228, 228);
-    EXPECT_EQ(Fade(256, red, grey), red);
-    EXPECT_EQ(Fade(0, red, grey), grey);
-    EXPECT_EQ(Fade(128, RGB(0, 0, 0), grey), RGB(114, 114, 114));
-    EXPECT_EQ(Fade(1, RGB(0, 0, 0), grey), RGB(227, 227, 227)); // -0.89 rounds down
-    EXPECT_EQ(Fade(1, RGB(255, 255, 255), grey), RGB(228, 228, 228));
-}
-
-TEST(FeedbackList, KeepsTheNewestFifteenNewestFirst) {
+// The newest first, the oldest faded to the background; texts are cut to 99 characters. Fading
+// mixes per channel, rounding toward minus infinity.
+TEST(FeedbackList, KeepsTheNewestFifteenWhoseLinesFadeWithAgeFromTheirSeverityColour) {
     FeedbackList list;
-    EXPECT_EQ(list.newest_slot(), -1);
     for (int i = 1; i <= 20; ++i)
         list.append(QString::number(i), i % 4);
     EXPECT_EQ(list.count(), 15);
-    EXPECT_EQ(list.newest_slot(), 19 % 15);
     EXPECT_EQ(list.by_age(0).text, "20");
-    EXPECT_EQ(list.by_age(0).severity, 0);
     EXPECT_EQ(list.by_age(14).text, "6");
-    const auto lines = feedback_lines(list);
+    auto lines = feedback_lines(list);
     ASSERT_EQ(lines.size(), 15u);
-    EXPECT_EQ(lines.back().colour, RGB(228, 228, 228)) << "the oldest faded to the background";
-    EXPECT_EQ(lines.back().y, 28 + 14 * 15);
-    EXPECT_NE(lines[13].colour, RGB(228, 228, 228));
+    EXPECT_EQ(lines.back().colour, RGB(228, 228, 228));
     list.clear();
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(list.newest_slot(), -1);
-    EXPECT_TRUE(feedback_lines(list).empty());
-    list.append(QString(150, QChar('x')), SeverityInfo);
-    EXPECT_EQ(list.by_age(0).text.size(), 99) << "texts are cut to 99 characters";
-}
-
-TEST(FeedbackList, LinesFadeWithAgeFromTheirSeverityColour) {
-    FeedbackList list;
     list.append("fatal", SeverityFatal);
     list.append("warning", SeverityWarning);
-    list.append("info", SeverityInfo);
-    const auto lines = feedback_lines(list);
-    ASSERT_EQ(lines.size(), 3u);
+    list.append(QString(150, QChar('x')), SeverityInfo);
+    EXPECT_EQ(list.by_age(0).text.size(), 99);
+    lines = feedback_lines(list);
     EXPECT_EQ(lines[0].colour, RGB(0, 0, 192));
-    EXPECT_TRUE(lines[0].bold);
-    EXPECT_FALSE(lines[1].bold);
-    EXPECT_EQ(lines[1].y, 43);
     EXPECT_EQ(lines[1].colour, Fade(221, RGB(128, 0, 0), RGB(228, 228, 228)));
     EXPECT_EQ(lines[2].colour, Fade(204, RGB(255, 0, 0), RGB(228, 228, 228)));
-    EXPECT_EQ(lines[2].x, 12);
-    EXPECT_EQ(lines[2].y, 58);
+    EXPECT_EQ(Fade(128, RGB(0, 0, 0), RGB(228, 228, 228)), RGB(114, 114, 114));
+    EXPECT_EQ(Fade(1, RGB(0, 0, 0), RGB(228, 228, 228)), RGB(227, 227, 227)); // -0.89 rounds down
 }
 
 TEST(FeedbackPanel, ShowsTheInstructionsOrTheHintOrTheVerdicts) {
@@ -152,14 +261,11 @@ TEST(FeedbackPanel, ShowsTheInstructionsOrTheHintOrTheVerdicts) {
     const PixelRect kanji{100, 25, 140, 50}, hint{12, 30, 198, 60};
     DrawFeedbackPanel(s, list, false, u'\u6c34');
     EXPECT_GT(count_near(s, kanji, RGB(0, 0, 128)), 20);
-    EXPECT_EQ(count_near(s, hint, RGB(168, 168, 168), 10), 0);
-
     DrawFeedbackPanel(s, list, true, u'\u6c34');
     EXPECT_GT(count_near(s, hint, RGB(168, 168, 168), 10), 20);
     EXPECT_EQ(count_near(s, kanji, RGB(0, 0, 128)), 0);
 
     list.append("FATAL: Too far from line", SeverityFatal);
     DrawFeedbackPanel(s, list, true, u'\u6c34');
-    EXPECT_GT(count_near(s, {12, 28, 198, 42}, RGB(255, 0, 0)), 20);
-    EXPECT_EQ(count_near(s, hint, RGB(168, 168, 168), 10), 0);
+    EXPECT_GT(count_near(s, {12, 28, 198, 42}, RGB(255, 0, 0)), 20) << "the hint gives way";
 }
