@@ -5,6 +5,7 @@
 #include "choice_exercise.h"
 #include "choice_panel.h"
 #include "exercise_framework.h"
+#include "feedback_strip.h"
 #include "grid_exercise.h"
 #include "grid_panel.h"
 #include "kanji_data.h"
@@ -41,6 +42,17 @@ inline void move_pointer(QWidget* w, QPoint at) {
     QApplication::sendEvent(w, &move);
 }
 
+// The first kanji whose meaning is wider than `pixels` in a multiple-choice row's font.
+inline int kanji_with_meaning_wider_than(int pixels) {
+    Surface measure(1, 1);
+    for (int k = 1; k <= kKanjiTotal; ++k) {
+        const QString meaning = QString::fromStdU16String(KanjiData_LoadRecord(k)->Meaning.text());
+        if (measure.text_width(meaning, choice_row_font(ChoiceKind::Meaning, false)) > pixels)
+            return k;
+    }
+    return -1;
+}
+
 class ExerciseTest : public ScreenTest {
   protected:
     void SetUp() override {
@@ -51,6 +63,8 @@ class ExerciseTest : public ScreenTest {
         main_window->show();
         ShellOperations ops;
         ops.set_active = [this](bool active) { active_calls.push_back(active); };
+        ops.close_kanji_window = [this] { ++kanji_window_closes; };
+        ops.close_example_window = [this] { ++example_closes; };
         Shell_Install(main_window, ops);
         StudyLists_SetView(&view);
         open_study_data();
@@ -82,6 +96,13 @@ class ExerciseTest : public ScreenTest {
         move_pointer(panel, at);
         click(panel, at);
     }
+    // The feedback line's texts, joined by " | ".
+    template <typename Strip> static QString feedback_text(const Strip* strip) {
+        QStringList parts;
+        for (const PlacedText& t : strip->lines())
+            parts << t.text;
+        return parts.join(QStringLiteral(" | "));
+    }
     // The first kanji with both an ON and a KUN reading.
     static std::vector<int> kanji_with_both_readings(int count) {
         std::vector<int> found;
@@ -98,4 +119,5 @@ class ExerciseTest : public ScreenTest {
     QWidget* main_window = nullptr;
     RecordingView view;
     std::vector<bool> active_calls;
+    int kanji_window_closes = 0, example_closes = 0;
 };
