@@ -23,8 +23,7 @@
 
 using ::testing::ElementsAre;
 
-class RecordingView : public StudyListView {
-  public:
+struct RecordingView : StudyListView {
     void removeRow(int position) override { removed.push_back(position); }
     void appendKanji(int) override {}
     void refreshStatus() override {}
@@ -33,8 +32,7 @@ class RecordingView : public StudyListView {
     std::vector<std::string> messages;
 };
 
-// The pointer goes to a point of the widget, and the widget gets the move (the offscreen platform
-// sends the cursor's own move to the first window it finds at that place).
+// Moves the pointer, and sends the move to the widget (offscreen, the cursor's own goes to any).
 inline void move_pointer(QWidget* w, QPoint at) {
     QCursor::setPos(w->mapToGlobal(at));
     QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton,
@@ -58,7 +56,6 @@ class ExerciseTest : public ScreenTest {
     void SetUp() override {
         ScreenTest::SetUp();
         main_window = new QWidget;
-        main_window->setFixedSize(672, 479);
         main_window->move(120, 90);
         main_window->show();
         ShellOperations ops;

@@ -1,5 +1,4 @@
-// Building the questions with the generator seeded, over made-up kanji: the wrong answers of the
-// multiple-choice exercises and the grid of the kanji grid search.
+// The wrong answers of the choice exercises and the grid search's grid, over made-up kanji.
 #include "choice_question.h"
 #include "grid_question.h"
 #include "kanji_source.h"
@@ -7,7 +6,6 @@
 #include "reading_entries.h"
 
 #include <gmock/gmock.h>
-#include <map>
 #include <numeric>
 #include <set>
 
@@ -27,7 +25,6 @@ struct FakeKanjiSource : KanjiSource {
                 m ? e : "kun" + i);
         }
     }
-    // The meaning and the readings of kanji k, kana and romaji.
     void set(int k, const std::string& meaning, const std::string& on, const std::string& onR,
              const std::string& kun, const std::string& kunR) {
         KanjiRecord& r = records.at(k);
@@ -162,7 +159,7 @@ TEST(GridQuestion, EveryEntryCountsAMissingReadingGivesWayAndTooFewFillersLeaveC
     source.records[51].Meaning.assign(u"w0, w1, w2, w3, w4, w5, w6, w7, w8, w9, w10, charge");
     source.set(60, "m60", "", "", "kana60", "kun60"); // KUN only
     source.set(61, "m61", "kana61", "ON61", "", "");  // ON only
-    std::map<int, int> kinds60, kinds61;
+    int kinds60[3] = {}, kinds61[3] = {};             // by ClueKind
     for (int seed = 1; seed <= 200; ++seed) {
         random_seed(seed);
         const GridQuestion q = build_grid_question(source.learning, 0, source);
