@@ -23,8 +23,7 @@
 
 using ::testing::ElementsAre;
 
-class RecordingView : public StudyListView {
-  public:
+struct RecordingView : StudyListView {
     void removeRow(int position) override { removed.push_back(position); }
     void appendKanji(int) override {}
     void refreshStatus() override {}
@@ -33,9 +32,7 @@ class RecordingView : public StudyListView {
     std::vector<std::string> messages;
 };
 
-// The pointer goes to a point of the widget, and the widget gets the move. (The offscreen platform
-// sends the cursor's own move to whichever window it finds first at that place, not knowing which
-// window is on top.)
+// Moves the pointer, and sends the move to the widget (offscreen, the cursor's own goes to any).
 inline void move_pointer(QWidget* w, QPoint at) {
     QCursor::setPos(w->mapToGlobal(at));
     QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton,
@@ -43,22 +40,31 @@ inline void move_pointer(QWidget* w, QPoint at) {
     QApplication::sendEvent(w, &move);
 }
 
+// The first kanji whose meaning is wider than `pixels` in a multiple-choice row's font.
+inline int kanji_with_meaning_wider_than(int pixels) {
+    Surface measure(1, 1);
+    for (int k = 1; k <= kKanjiTotal; ++k) {
+        const QString meaning = QString::fromStdU16String(KanjiData_LoadRecord(k)->Meaning.text());
+        if (measure.text_width(meaning, choice_row_font(ChoiceKind::Meaning, false)) > pixels)
+            return k;
+    }
+    return -1;
+}
+
 class ExerciseTest : public ScreenTest {
   protected:
     void SetUp() override {
         ScreenTest::SetUp();
         main_window = new QWidget;
-        main_window->setFixedSize(672, 479);
         main_window->move(120, 90);
         main_window->show();
         ShellOperations ops;
         ops.set_active = [this](bool active) { active_calls.push_back(active); };
         ops.close_kanji_window = [this] { ++kanji_window_closes; };
+        ops.close_example_window = [this] { ++example_closes; };
         Shell_Install(main_window, ops);
         StudyLists_SetView(&view);
         open_study_data();
-        SetExcludeCompleted(false);
-        set_auto_progress_delay(0);
     }
     void TearDown() override {
         Exercises_Abandon();
@@ -76,24 +82,25 @@ class ExerciseTest : public ScreenTest {
 
     static void press(Button* b) { click(b, QPoint(6, 6)); }
     static QPoint row_point(int row) { return QPoint(120, kChoiceRowHeight * row + 16); }
-    // The right or a wrong answer to the open exercise: a row of the choice panel or a grid cell,
-    // pointed at and clicked.
+    // Points at and clicks the right or a wrong answer: a row of the choice panel or a grid cell.
     static void answer(bool right) {
-        QWidget* panel = grid() ? static_cast<QWidget*>(grid()->grid()) : choice()->panel();
-        QPoint at;
-        if (grid()) {
-            const GridQuestion& q = grid()->question();
-            const int column = right ? q.target_column : (q.target_column + 3) % kGridColumns;
-            at = QPoint(40 * column + 20, 40 * q.target_row + 20);
-        } else {
-            at = row_point((choice()->question().correctPosition + (right ? 0 : 1)) % kChoiceRows);
-        }
+        QWidget* panel = choice() ? static_cast<QWidget*>(choice()->panel()) : grid()->grid();
+        const QPoint at =
+            choice() ? row_point((choice()->question().correctPosition + !right) % kChoiceRows)
+                     : QPoint(40 * ((grid()->question().target_column + 3 * !right) % kGridColumns),
+                              40 * grid()->question().target_row) +
+                           QPoint(20, 20);
         move_pointer(panel, at);
         click(panel, at);
     }
-    static void answer_right() { answer(true); }
-    static void answer_wrong() { answer(false); }
-    // The first kanji that have both an ON and a KUN reading.
+    // The feedback line's texts, joined by " | ".
+    template <typename Strip> static QString feedback_text(const Strip* strip) {
+        QStringList parts;
+        for (const PlacedText& t : strip->lines())
+            parts << t.text;
+        return parts.join(QStringLiteral(" | "));
+    }
+    // The first kanji with both an ON and a KUN reading.
     static std::vector<int> kanji_with_both_readings(int count) {
         std::vector<int> found;
         for (int k = 1; k <= kKanjiTotal && static_cast<int>(found.size()) < count; ++k)
@@ -109,5 +116,5 @@ class ExerciseTest : public ScreenTest {
     QWidget* main_window = nullptr;
     RecordingView view;
     std::vector<bool> active_calls;
-    int kanji_window_closes = 0;
+    int kanji_window_closes = 0, example_closes = 0;
 };

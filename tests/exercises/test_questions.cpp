@@ -1,6 +1,4 @@
-// Building the questions with the generator seeded, over a made-up set of 1945 kanji whose fields
-// are unique unless a test gives them something else: the wrong answers of the multiple-choice
-// exercises and the grid of the kanji grid search.
+// The wrong answers of the choice exercises and the grid search's grid, over made-up kanji.
 #include "choice_question.h"
 #include "grid_question.h"
 #include "kanji_source.h"
@@ -8,31 +6,31 @@
 #include "reading_entries.h"
 
 #include <gmock/gmock.h>
-#include <map>
 #include <numeric>
 #include <set>
 
 namespace {
 
-std::u16string u16(const std::string& s) {
-    return std::u16string(s.begin(), s.end());
-}
-
+// Fields unique to each kanji; with m and n, many kanji share entries instead: k's meaning and
+// romaji readings are "a<k mod m>, b<k mod n>".
 struct FakeKanjiSource : KanjiSource {
-    FakeKanjiSource() {
+    explicit FakeKanjiSource(int m = 0, int n = 0) {
         for (int k = 1; k <= kKanjiTotal; ++k) {
-            const std::string n = std::to_string(k);
+            const std::string i = std::to_string(k),
+                              e = m ? "a" + std::to_string(k % m) + ", b" + std::to_string(k % n)
+                                    : "";
             records[k].Kanji = static_cast<char16_t>(0x4E00 + k);
-            set(k, u16("meaning " + n), u16("on-kana " + n), u16("ON" + n), u16("kun-kana " + n),
-                u16("kun" + n));
+            set(k, m ? e : "meaning " + i, m ? "kana" + std::to_string(k % 13) : "on-kana " + i,
+                m ? e : "ON" + i, m ? "kana" + std::to_string(k % 17) : "kun-kana " + i,
+                m ? e : "kun" + i);
         }
     }
-    // The meaning and the readings of kanji k, kana and romaji.
-    void set(int k, std::u16string_view meaning, std::u16string_view on, std::u16string_view onR,
-             std::u16string_view kun, std::u16string_view kunR) {
+    void set(int k, const std::string& meaning, const std::string& on, const std::string& onR,
+             const std::string& kun, const std::string& kunR) {
         KanjiRecord& r = records.at(k);
-        r.Meaning.assign(meaning), r.OnPronun.assign(on), r.OnRomaji.assign(onR);
-        r.KunPronun.assign(kun), r.KunRomaji.assign(kunR);
+        r.Meaning.assign(utf8_to_utf16(meaning)), r.OnPronun.assign(utf8_to_utf16(on));
+        r.OnRomaji.assign(utf8_to_utf16(onR)), r.KunPronun.assign(utf8_to_utf16(kun));
+        r.KunRomaji.assign(utf8_to_utf16(kunR));
     }
     const KanjiRecord* record(int kanji) override {
         if (kanji < 0) return nullptr;
@@ -41,9 +39,7 @@ struct FakeKanjiSource : KanjiSource {
     }
     int learning_count() override { return static_cast<int>(learning.size()); }
     int learning_at(int position) override { return learning.at(position); }
-    bool learning_contains(int k) override {
-        return std::count(learning.begin(), learning.end(), k);
-    }
+    bool learning_contains(int k) override { return std::ranges::count(learning, k) > 0; }
     int pool_count() override { return kKanjiTotal; }
     int pool_at(int index) override { return index >= 0 && index <= kKanjiTotal ? index : 0; }
 
@@ -52,23 +48,10 @@ struct FakeKanjiSource : KanjiSource {
     KanjiRecord scratch{};
 };
 
-// Many kanji share entries: k's meaning and romaji readings are "a<k mod m>, b<k mod n>".
-FakeKanjiSource crowded(int m = 5, int n = 9) {
-    FakeKanjiSource source;
-    for (int k = 1; k <= kKanjiTotal; ++k) {
-        const std::u16string e = u16("a" + std::to_string(k % m) + ", b" + std::to_string(k % n));
-        source.set(k, e, u16("kana" + std::to_string(k % 13)), e,
-                   u16("kana" + std::to_string(k % 17)), e);
-    }
-    return source;
-}
-
-// A one-kanji list takes all four wrong answers from the rest of the pool, a two-kanji list uses
-// the other kanji exactly once, a list of ten gives at least two list kanji, other list kanji
-// without a meaning give none (the list phase gives up and the pool fills the rows); half the
-// pool has no meaning to offer. Readings among many kanji sharing entries: no two rows share a
-// romaji entry. Every row shows a distinct kanji with its own text, the right one at
-// correctPosition, which lands on every row.
+// A one-kanji list takes all four wrong answers from the pool (half of it without a meaning), a
+// two-kanji list the other kanji once, a list of ten at least two list kanji, list kanji without
+// a meaning none. Readings shared by many kanji: no two rows share a romaji entry. Every row shows
+// a distinct kanji with its own text, the right one at correctPosition, which lands on each row.
 TEST(ChoiceQuestion, WrongAnswersFromTheListThenThePoolNeverEmptyNorSharingAReading) {
     const struct {
         ChoiceKind kind;
@@ -81,7 +64,8 @@ TEST(ChoiceQuestion, WrongAnswersFromTheListThenThePoolNeverEmptyNorSharingARead
                  {ChoiceKind::On, {1, 2, 3, 8, 9, 10, 15, 22}, 0, 4},
                  {ChoiceKind::Kun, {1, 2, 3, 8, 9, 10, 15, 22}, 0, 4}};
     for (const auto& c : cases) {
-        FakeKanjiSource source = c.kind == ChoiceKind::Meaning ? FakeKanjiSource() : crowded(7, 11);
+        FakeKanjiSource source =
+            c.kind == ChoiceKind::Meaning ? FakeKanjiSource() : FakeKanjiSource(7, 11);
         source.learning = c.list;
         for (int k = 1; k <= kKanjiTotal && c.kind == ChoiceKind::Meaning; ++k)
             if (source.learning_contains(k) ? c.most_listed == 0 && k != c.list[0] : k % 2)
@@ -126,7 +110,7 @@ TEST(GridQuestion, EveryGridKeepsItsRulesWhateverTheListAndTheClue) {
         FakeKanjiSource source;
         std::vector<int> list;
     } cases[] = {{FakeKanjiSource(), {30}},
-                 {crowded(), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+                 {FakeKanjiSource(5, 9), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
                  {FakeKanjiSource(), twenty}};
     for (auto& c : cases) {
         c.source.learning = c.list;
@@ -168,14 +152,14 @@ TEST(GridQuestion, EveryGridKeepsItsRulesWhateverTheListAndTheClue) {
 
 // A match beyond the tenth meaning entry still keeps a kanji out; a missing reading gives way to
 // the other (the meaning is the clue about half of the time).
-TEST(GridQuestion, EveryEntryCountsAndAMissingReadingGivesWayToTheOther) {
+TEST(GridQuestion, EveryEntryCountsAMissingReadingGivesWayAndTooFewFillersLeaveCellsEmpty) {
     FakeKanjiSource source;
     source.learning = {50, 51, 60, 61};
     source.records[50].Meaning.assign(u"unique, charge");
     source.records[51].Meaning.assign(u"w0, w1, w2, w3, w4, w5, w6, w7, w8, w9, w10, charge");
-    source.set(60, u"m60", u"", u"", u"kana60", u"kun60"); // KUN only
-    source.set(61, u"m61", u"kana61", u"ON61", u"", u"");  // ON only
-    std::map<int, int> kinds60, kinds61;
+    source.set(60, "m60", "", "", "kana60", "kun60"); // KUN only
+    source.set(61, "m61", "kana61", "ON61", "", "");  // ON only
+    int kinds60[3] = {}, kinds61[3] = {};             // by ClueKind
     for (int seed = 1; seed <= 200; ++seed) {
         random_seed(seed);
         const GridQuestion q = build_grid_question(source.learning, 0, source);
@@ -187,16 +171,11 @@ TEST(GridQuestion, EveryEntryCountsAndAMissingReadingGivesWayToTheOther) {
     EXPECT_TRUE(kinds60[ClueOn] == 0 && kinds60[ClueKun] > 0);
     EXPECT_TRUE(kinds61[ClueKun] == 0 && kinds61[ClueOn] > 0);
     EXPECT_TRUE(kinds60[ClueMeaning] > 200 / 3 && kinds60[ClueMeaning] < 2 * 200 / 3);
-}
-
-// A set that offers too few fillers (a Learning List holding nearly every kanji does the same)
-// leaves cells empty instead of hanging.
-TEST(GridQuestion, TooFewFillersLeaveCellsEmptyInsteadOfHanging) {
-    FakeKanjiSource source;
+    // A set that offers too few fillers (as a Learning List of nearly every kanji) leaves cells
+    // empty instead of hanging.
     source.learning = {1};
     for (int k = 2; k <= kKanjiTotal - 31; ++k)
         source.records[k].Kanji = 0; // only kanji 1915..1944 can fill, 1945 never
-    random_seed(9);
     const GridQuestion q = build_grid_question({1}, 0, source);
     EXPECT_EQ(std::count_if(q.cell_kanji.begin(), q.cell_kanji.end(),
                             [](int k) { return k > kKanjiTotal - 31; }),
