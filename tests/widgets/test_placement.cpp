@@ -1,11 +1,9 @@
-// Window placement: centring, offsets and the work-area clamps; remembering an offset. The link
-// between the screens and the application shell.
-#include "options.h"
+// Window placement: centring, offsets and the work-area clamps. The link between the screens and
+// the application shell.
 #include "placement.h"
 #include "shell.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <gmock/gmock.h>
 
@@ -36,22 +34,6 @@ TEST(PlaceWindow, CentresOrOffsetsFromTheReferenceAndClampsFourPixelsInsideTheWo
             << c.dx << ", " << c.dy << ", " << c.w << " x " << c.h;
 }
 
-TEST(RememberWindowOffset, StoresLeftAndTopRelativeToTheReference) {
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    Options_Clear();
-    QWidget reference, window;
-    reference.setGeometry(200, 150, 300, 200);
-    window.setGeometry(260, 120, 100, 80);
-    remember_window_offset(&window, &reference, OptReviewOffset);
-    const QPoint offset = window.frameGeometry().topLeft() - reference.frameGeometry().topLeft();
-    EXPECT_EQ(get_option_slot(OptReviewOffset), offset.x());
-    EXPECT_EQ(get_option_slot(OptReviewOffset + 1), offset.y());
-    Options_Clear();
-    QDir::setCurrent(previous);
-}
-
 // The shell's operations reach the installed main window until it goes; help pages open by their
 // absolute path under the working folder.
 TEST(Shell, OperationsReachTheInstalledMainWindowAndStopWhenItGoes) {
@@ -61,21 +43,16 @@ TEST(Shell, OperationsReachTheInstalledMainWindowAndStopWhenItGoes) {
         ShellOperations ops;
         ops.set_active = [&](bool a) { calls.push_back(a ? "active" : "inactive"); };
         ops.list_append_kanji = [&](int k) { calls.push_back("append " + std::to_string(k)); };
-        ops.open_example_window = [&](QWidget* ref, int id) {
-            calls.push_back((ref == &main_window ? "main example " : "example ") +
-                            std::to_string(id));
-        };
         Shell_Install(&main_window, ops);
         EXPECT_EQ(App_MainWindow(), &main_window);
         MainWindow_SetActive(false);
         MainWindow_ListAppendKanji(38);
-        ExampleWindow_Open(&main_window, 7);
         MainWindow_ListRemoveRow(0); // not installed: nothing happens
     }
     EXPECT_EQ(App_MainWindow(), nullptr);
     Shell_Install(nullptr, {});
     MainWindow_SetActive(true);
-    EXPECT_THAT(calls, ::testing::ElementsAre("inactive", "append 38", "main example 7"));
+    EXPECT_THAT(calls, ::testing::ElementsAre("inactive", "append 38"));
     QStringList opened;
     set_url_opener([&](const QString& path) { opened << path; });
     open_help_page(QStringLiteral("help/stroke_help.htm"));
