@@ -1,8 +1,7 @@
 // The windows' pieces: FramelessWindow, CaptionBar (glyphs, hints, the drag, translucent while
-// moving but never the main window), GroupFrame's ring, Panel's input.
+// moving but never the main window), Panel's input.
 #include "caption_bar.h"
 #include "frameless_window.h"
-#include "group_frame.h"
 #include "hint.h"
 #include "palette.h"
 #include "panel.h"
@@ -126,17 +125,6 @@ TEST_F(CaptionBarWindowTest, AMovingWindowIsTranslucentAndFollowsThePointerUntil
         EXPECT_DOUBLE_EQ(window->windowOpacity(), 1.0);
         bar->mouse_move({140, 10});
         EXPECT_EQ(window->pos(), moved) << "the move ended with the release";
-    }
-}
-
-TEST(GroupFrame, WindowCoversOnlyTheBorderRing) {
-    QWidget host;
-    for (auto [title, t] : {std::pair{QStringLiteral("Status"), 6}, std::pair{QString(), 0}}) {
-        const QRegion ring = GroupFrame::create(&host, 10, 10, 200, 100, title)->mask();
-        for (QPoint on : {QPoint(2, 50), QPoint(100, t + 9), QPoint(194, 50), QPoint(100, 94)})
-            EXPECT_TRUE(ring.contains(on)) << on.x() << "," << on.y();
-        EXPECT_FALSE(ring.contains(QPoint(6, t + 10))) << "inner rectangle starts at (6, t + 10)";
-        EXPECT_FALSE(ring.contains(QPoint(193, 93)));
     }
 }
 
