@@ -1,11 +1,9 @@
-// The list controls on the offscreen platform: KanjiList's colours, notifications from real mouse
-// and keyboard input, focus arrival and the column rule; PairList's two texts per item, its colour
-// rule, clearing and the redraw switch; and the item stores.
+// KanjiList on the offscreen platform: its colours, notifications from real mouse and keyboard
+// input, focus arrival and the column rule; and the item stores.
 #include "kanji_list.h"
 #include "list_view_behaviour.h"
 #include "list_view_store.h"
 #include "list_view_style.h"
-#include "pair_list.h"
 
 #include "poll.h"
 #include <QLineEdit>
@@ -24,9 +22,8 @@ struct Notice {
     bool operator==(const Notice&) const = default;
 };
 
-ColorRef colour_of(QAbstractItemView* view, int row, int column = 0) {
-    const QColor c =
-        view->model()->index(row, column).data(Qt::ForegroundRole).value<QBrush>().color();
+ColorRef colour_of(QAbstractItemView* view, int row) {
+    const QColor c = view->model()->index(row, 0).data(Qt::ForegroundRole).value<QBrush>().color();
     return RGB(c.red(), c.green(), c.blue());
 }
 
@@ -170,43 +167,6 @@ TEST(ItemStore, LongTextsAreCutTo255Characters) {
     TextStore texts;
     texts.append(QString(300, QChar('x')));
     EXPECT_EQ(texts.at(0).size(), kMaxItemTextLength);
-}
-
-// Drawing stays off until the first item and while filling with the redraw switch off; a click
-// reports the left text; clearing empties the stores too. Uncoloured items have a grey right
-// column, coloured ones are wholly coloured; disabled, every item takes the first palette entry
-// with a pale right column.
-TEST(PairList, TwoTextsPerItemClicksClearingRedrawAndColours) {
-    std::vector<std::pair<int, QString>> notices; // outlives the window
-    QWidget window;
-    PairList* list = PairList::create(&window, 10, 10, 200, 150,
-                                      [&](int i, const QString& v) { notices.emplace_back(i, v); });
-    window.resize(240, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTreeView* view = list->view();
-    const auto cell = [view](int row, int column) { return view->model()->index(row, column); };
-    EXPECT_FALSE(view->updatesEnabled());
-    list->add_colour(0xa5a5a5);
-    const int blue = list->add_colour(0xdc0000);
-    list->add("日", "day, sun", 0);
-    EXPECT_TRUE(view->updatesEnabled());
-    list->add("月", "moon, month", blue);
-    EXPECT_EQ(cell(1, 1).data().toString(), "moon, month");
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(cell(1, 1)).center());
-    EXPECT_THAT(notices, ::testing::ElementsAre(std::make_pair(1, QString("月"))));
-    EXPECT_EQ(colour_of(view, 0, 1), list_style::PairSecondColumn);
-    EXPECT_EQ(colour_of(view, 1, 1), ColorRef(0xdc0000));
-    list->enable(false);
-    EXPECT_EQ(colour_of(view, 1, 0), palette::Navy);
-    EXPECT_EQ(colour_of(view, 1, 1), list_style::PairDisabledSecond);
-    list->clear();
-    EXPECT_EQ(list->count(), 0);
-    list->set_redraw(false);
-    list->add("火", "fire", 0);
-    EXPECT_FALSE(view->updatesEnabled());
-    list->set_redraw(true);
-    EXPECT_EQ(view->model()->rowCount(), 1);
 }
 
 } // namespace
