@@ -1,10 +1,9 @@
-// The windows' pieces: FramelessWindow, CaptionBar (glyphs, hints, the drag, translucent while
-// moving but never the main window), Panel's input.
+// The windows' pieces: FramelessWindow and CaptionBar (glyphs, hints, the drag, translucent while
+// moving but never the main window).
 #include "caption_bar.h"
 #include "frameless_window.h"
 #include "hint.h"
 #include "palette.h"
-#include "panel.h"
 
 #include "poll.h"
 #include <QTest>
@@ -126,31 +125,6 @@ TEST_F(CaptionBarWindowTest, AMovingWindowIsTranslucentAndFollowsThePointerUntil
         bar->mouse_move({140, 10});
         EXPECT_EQ(window->pos(), moved) << "the move ended with the release";
     }
-}
-
-// A click calls back with 1 and moves report the hint once it has one; the paint callback draws
-// again when the active flag changes or is -1.
-TEST(Panel, ClicksHintsAndRepaints) {
-    QWidget host;
-    host.show();
-    std::vector<int> clicks, hints;
-    int paints = 0;
-    set_hint_handler([&](int id) { hints.push_back(id); });
-    Panel* panel = Panel::create(
-        &host, 0, 0, 150, 80, QStringLiteral("Help"), [&](Surface&) { ++paints; },
-        [&](int v) { clicks.push_back(v); });
-    QTest::mouseMove(panel, QPoint(20, 20));
-    panel->set_hint_id(12);
-    QTest::mouseMove(panel, QPoint(30, 30));
-    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(30, 30));
-    set_hint_handler({});
-    EXPECT_THAT(hints, ::testing::ElementsAre(12));
-    EXPECT_THAT(clicks, ::testing::ElementsAre(1));
-    const int before = paints;
-    panel->set_active(0);
-    panel->set_active(0);
-    panel->set_active(-1);
-    EXPECT_EQ(paints, before + 2) << "a change of the flag repaints, and -1 always";
 }
 
 } // namespace
