@@ -75,15 +75,17 @@ TEST_F(EditBoxTest, FocusChangesEnterTabOrderAndInputMode) {
 }
 
 // The text read back is kept within the limit (255 without one); text beyond the limit from the
-// input method beeps but is kept.
+// input method beeps but is kept, and without a limit nothing beeps.
 TEST_F(EditBoxTest, TheLengthLimitCutsTheTextReadBackAndBeepsAtInputMethodText) {
     edit->setText(QString(300, QChar('a')));
     EXPECT_EQ(box->get_text().size(), 255);
+    focus(edit);
+    commit("x");
+    EXPECT_EQ(beeps, 0) << "no limit set";
     box->set_max_length(100);
     EXPECT_EQ(box->get_text().size(), 100 - 1);
     edit->clear();
     box->set_max_length(5);
-    focus(edit);
     commit("abcde");
     EXPECT_EQ(beeps, 0);
     commit("f");
