@@ -1,5 +1,4 @@
-// EditBox on the offscreen platform: change notifications, focus arrival with its
-// input mode, Tab order, Enter, the text read back and the beep beyond the length limit.
+// EditBox on the offscreen platform: notifications, focus, input mode, keys and the length limit.
 #include "edit_box.h"
 
 #include "poll.h"

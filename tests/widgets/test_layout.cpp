@@ -1,7 +1,5 @@
-// Drawing and layout without windows: the lined background, the sunken box's graded sides, text
-// shortening, the face-name table; TextDisplay's three layouts (measured with a fake font whose
-// widths are easy to reason about) and ExerciseCounter's notice; window placement and the
-// application shell.
+// Drawing and layout without windows: drawing helpers, the face table, the text display's and the
+// counter's layouts, window placement and the application shell.
 #include "drawing.h"
 #include "exercise_counter.h"
 #include "fonts.h"

@@ -1,5 +1,5 @@
 // KanjiList on the offscreen platform: its colours, notifications from real mouse and keyboard
-// input, focus arrival and the column rule; and the item stores.
+// input, focus arrival and the column rule.
 #include "kanji_list.h"
 #include "list_view_behaviour.h"
 #include "list_view_store.h"
@@ -71,7 +71,7 @@ class KanjiListTest : public ::testing::Test {
     }
 };
 
-TEST_F(KanjiListTest, ColoursComeFromTheStoreFollowRemovalAndPaleWhenDisabled) {
+TEST_F(KanjiListTest, ColoursComeFromTheStoreFollowRemovalAndPaleWhenDisabledTextsAreCut) {
     const int red = list->add_colour(0x0000ff);
     list->add("水", red);
     EXPECT_EQ(colour_of(view(), 0), palette::Navy);
@@ -80,6 +80,8 @@ TEST_F(KanjiListTest, ColoursComeFromTheStoreFollowRemovalAndPaleWhenDisabled) {
     EXPECT_EQ(colour_of(view(), 2), ColorRef(0x0000ff));
     list->enable(false);
     EXPECT_EQ(colour_of(view(), 2), list_style::ItemDisabled);
+    list->add(QString(300, QChar('x')), 0);
+    EXPECT_EQ(list->text(3).size(), kMaxItemTextLength) << "long texts are cut";
 }
 
 // The events of a double click as they arrive: press, release, press, double click, release.
@@ -159,12 +161,6 @@ TEST_F(KanjiListTest, TheColumnNarrowsByAScrollBarOnceTheItemsOverflow) {
         list->add(QString(QChar(0x4e00 + i)), 0);
     EXPECT_EQ(view()->columnWidth(0),
               kW - 12 - view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view()));
-}
-
-TEST(ItemStore, LongTextsAreCutTo255Characters) {
-    TextStore texts;
-    texts.append(QString(300, QChar('x')));
-    EXPECT_EQ(texts.at(0).size(), kMaxItemTextLength);
 }
 
 } // namespace

@@ -54,8 +54,8 @@ TEST(WrappedText, BreaksAtBlanksAndLineFeedsOneLineHeightApart) {
                 ::testing::ElementsAre(L{"ab", 15, 0},
                                        ::testing::FieldsAre("abcdefgh", ::testing::_, 14),
                                        L{"c", 20, 28}));
-    EXPECT_THAT(texts({0, 0, 50}, "ab cd"), ::testing::ElementsAre(L{"ab cd", 0, 0}));
-    EXPECT_THAT(texts({0, 0, 50}, "abc", Qt::AlignRight), ::testing::ElementsAre(L{"abc", 20, 0}));
+    EXPECT_THAT(texts({0, 0, 50}, "ab cd\nabc", Qt::AlignRight),
+                ::testing::ElementsAre(L{"ab cd", 0, 0}, L{"abc", 20, 14}));
 }
 
 class MessageBoxTest : public ::testing::Test {

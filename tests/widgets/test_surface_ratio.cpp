@@ -1,7 +1,5 @@
-// Surfaces at a device pixel ratio of 2: twice the pixels each way, one-pixel shapes kept whole,
-// text, kanji and antialiased shapes drawn at the finer resolution rather than enlarged, copies
-// between surfaces and onto the screen exact to the device pixel, and the toolkit's images taken
-// from their double-size variants when those are sound.
+// Surfaces at a device pixel ratio of 2: shapes whole, text drawn finer rather than enlarged,
+// copies exact to the device pixel, the toolkit's double-size images taken when they are sound.
 #include "button.h"
 #include "fonts.h"
 #include "toolkit_images.h"
