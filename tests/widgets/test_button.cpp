@@ -1,7 +1,6 @@
-// Button: behaviour without pixels (hover, popup timing, press, hold, blink, Enter) and the
-// control on the offscreen platform (clicks, cues, keyboard, focus colour, timers).
+// Button: behaviour without pixels (hover, popup timing, hold, blink) and the control on the
+// offscreen platform (clicks, cues, Enter, timers).
 #include "button.h"
-#include "explanation_popup.h"
 #include "sound_cue.h"
 
 #include "poll.h"
@@ -25,7 +24,6 @@ TEST(ButtonBehaviour, HintsAndTheDisabledAndGreyedButtons) {
     EXPECT_TRUE(left.stop_hover_timer);
     EXPECT_EQ(left.hint, 1);
     b.enable(false);
-    EXPECT_EQ(b.state, -1);
     EXPECT_EQ(b.mouse_move().hint, 7);
     EXPECT_EQ(b.mouse_move().hint, 7);
     EXPECT_FALSE(b.press().call_on_press);
@@ -55,11 +53,10 @@ TEST(ButtonBehaviour, PopupOpensAfterMoreThanOneSecondAtRestOncePerHover) {
     const QPoint away = kInside + QPoint(ButtonBehaviour::kStillRadius + 1, 0);
     EXPECT_TRUE(b.hover_tick(away, 5100, kSize).close_popup);
     EXPECT_FALSE(b.hover_tick(away, 9000, kSize).open_popup) << "none until the mouse leaves";
-    ButtonBehaviour pressed = resting(true);
-    EXPECT_TRUE(pressed.hover_tick(kInside, 1001, kSize).open_popup);
-    EXPECT_TRUE(pressed.press().close_popup);
-    ButtonBehaviour unexplained = resting(false);
-    EXPECT_FALSE(unexplained.hover_tick(kInside, 5000, kSize).open_popup);
+    b = resting(true);
+    b.press();
+    EXPECT_FALSE(b.hover_tick(kInside, 2000, kSize).open_popup) << "pressed";
+    EXPECT_FALSE(resting(false).hover_tick(kInside, 5000, kSize).open_popup) << "unexplained";
 }
 
 // Blinking alternates the phases while the button is normal; hovering holds the phase, a held
@@ -94,77 +91,45 @@ TEST(ButtonBehaviour, BlinksOnlyWhileNormalNotWhileHeldAndAClickStopsIt) {
     EXPECT_EQ(b.blink, 0);
 }
 
-// The largest channel becomes 245 and the others lose 50; of equal channels the earlier wins.
-TEST(ButtonSwatch, LargestChannelBecomes245AndTheOthersLose50) {
-    const std::pair<uint32_t, uint32_t> cases[] = {
-        {0x7878d2, RGB(245, 0x46, 0x46)},           {0x78d278, RGB(0x46, 245, 0x46)},
-        {0xd27878, RGB(0x46, 0x46, 245)},           {0x4c92ff, RGB(245, 0x92 - 50, 0x4c - 50)},
-        {0xeaeab2, RGB(0xb2 - 50, 245, 0xea - 50)}, {RGB(100, 100, 100), RGB(245, 50, 50)}};
-    for (auto [in, out] : cases)
-        EXPECT_EQ(brightened_swatch(in), out) << std::hex << in;
-}
-
-class ButtonControl : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        SoundCue_SetPlayer([this](const std::string& path) { cues.push_back(path); });
-        host.setGeometry(200, 200, 400, 100); // away from the screen corner
-        host.show();
-        host.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
-    }
-    void TearDown() override { SoundCue_SetPlayer({}); }
-    Button* make(const QString& explanation = {}, ColorRef swatch = 0) {
-        return Button::create(
-            &host, 10, 10, QStringLiteral("Start"), 12, nullptr, [this] { ++clicks; }, explanation,
-            -1, swatch);
-    }
-
-    QWidget host;
+// A click plays the press and release cues and runs the command, unless released away; Enter
+// shows the button pressed for a moment, then clicks and stops the blinking that the timer
+// alternates; a timed hold releases itself.
+TEST(ButtonControl, ClickCuesEnterTheBlinkTimerAndATimedHold) {
     std::vector<std::string> cues;
+    SoundCue_SetPlayer([&](const std::string& path) { cues.push_back(path); });
+    QWidget host;
+    host.setGeometry(200, 200, 400, 100); // away from the screen corner
+    host.show();
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
     int clicks = 0;
-};
-
-TEST_F(ButtonControl, ClickPlaysPressAndReleaseCuesAndRunsTheCommandUnlessReleasedAway) {
+    const auto make = [&] {
+        return Button::create(
+            &host, 10, 10, QStringLiteral("Start"), 12, nullptr, [&] { ++clicks; }, {}, -1, 0);
+    };
     Button* b = make();
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+    SoundCue_SetPlayer({});
     EXPECT_EQ(clicks, 1);
     EXPECT_THAT(cues, ::testing::ElementsAre("res/2.wav", "res/6.wav"));
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(b->width() + 20, 5));
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(make({}, 0x7878d2)->width() - b->width(), 11) << "a swatch widens the button";
-}
-
-TEST_F(ButtonControl, EnterShowsItPressedThenClicksAndStopsTheBlinking) {
-    Button* b = make();
+    b = make(); // not hovered
     b->attention(true);
+    ASSERT_EVENTUALLY(b->behaviour().blink == 2);
+    ASSERT_EVENTUALLY(b->behaviour().blink == 1);
     ASSERT_TRUE(b->hasFocus());
     QElapsedTimer t;
     t.start();
     QTest::keyClick(b, Qt::Key_Return);
     EXPECT_GE(t.elapsed(), 150);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicks, 2);
     EXPECT_EQ(b->behaviour().blink, 0);
-}
-
-TEST_F(ButtonControl, TimedHoldReleasesItselfAndTheBlinkTimerAlternatesTheCaption) {
-    Button* b = make();
     b->hold(30);
     EXPECT_EQ(b->state(), 2);
     ASSERT_EVENTUALLY(!b->behaviour().held);
     EXPECT_EQ(b->state(), 0);
-    b->attention(true);
-    ASSERT_EVENTUALLY(b->behaviour().blink == 2);
-    ASSERT_EVENTUALLY(b->behaviour().blink == 1);
-}
-
-// The popup's bottom-right corner is at the cursor; near the screen's corner it flips to it.
-TEST(ExplanationPopup, BottomRightAtTheCursorOrFlippedNearTheScreensCorner) {
-    const QSize size(60, 18);
-    EXPECT_EQ(ExplanationPopup::position_for(QPoint(100, 100), size), QPoint(40, 82));
-    EXPECT_EQ(ExplanationPopup::position_for(QPoint(30, 10), size), QPoint(30, 10));
-    EXPECT_EQ(ExplanationPopup::position_for(QPoint(30, 100), size), QPoint(30, 82));
 }
 
 } // namespace
