@@ -1,6 +1,6 @@
-// The stroke stores filled from the kanji file (mapping, corners, capacity, short strokes), the
-// geometry the drawings must hit (damaged points, collision shifts of markers, arrows, the tracing
-// measures), what the drawings put into a surface, and the feedback list and its panel.
+// The stroke stores filled from the kanji file (mapping, corners, capacity, short strokes), points
+// from a damaged file, the tracing measures, what the drawings put into a surface, and the
+// feedback list and its panel.
 #include "data_writer.h"
 #include "feedback_list.h"
 #include "feedback_panel.h"
@@ -93,52 +93,6 @@ TEST(StrokeMapping, PointsFromADamagedFileStayNearTheBox) {
         arrow_geometry(ArrowFlavour::Practice, 0, INT_MIN + 10, 0, INT_MAX - 10);
     EXPECT_EQ(g.tip.x, 0);
     EXPECT_EQ(g.tip.y, INT_MIN + 10 + 25) << "down the whole range";
-}
-
-// Stroke 2 starts at (51, 51) heading down to (51, 61), near strokes 0 and 1. Review: from start
-// 0, trunc(1 * 2.15), trunc(11 * 2.15); from start 1, trunc(-2 * 2.15), trunc(13 * 2.15). None in
-// the practice flavour.
-TEST(NumberMarker, ShiftsAddUpOverEarlierStartsInTheSquareByTheFlavoursRule) {
-    StrokeStarts starts;
-    for (const StrokeStart& s : {StrokeStart{50, 50, 60, 50}, {53, 48, 53, 58}, {51, 51, 51, 61}})
-        starts.add(s);
-    EXPECT_EQ(number_marker_position(MarkerFlavour::Review, &starts, 2, 51, 51),
-              (BoxPoint{51 + 2 - 4, 51 + 23 + 27}));
-    EXPECT_EQ(number_marker_position(MarkerFlavour::Practice, &starts, 2, 51, 51),
-              (BoxPoint{51, 51}));
-}
-
-TEST(PracticeMarkers, AStrokeStartingOnAnEarlierOneIsShiftedAlongItsOwnLineOnce) {
-    const StrokeSet set = stroke_set({
-        straight_stroke(50, 50, 1, 0, 4),
-        straight_stroke(57, 50, 0, 1, 4), // within 8 of stroke 0's start
-        straight_stroke(50, 57, 1, 0, 4), // within 8 of both: assigned, not added
-        straight_stroke(42, 50, 0, 1, 4), // stroke 0 is 8 to the right: outside
-        {{50, 52, 0}, {50, 62, 0}},       // two points: measured to its last
-        {{51, 51, 0}},                    // one point: no line to move along
-    });
-    const BoxPoint none{0, 0}, down{0, 21}, right{21, 0};
-    const BoxPoint expected[] = {none, down, right, none, down, none};
-    for (int s = 0; s < 6; ++s)
-        EXPECT_EQ(practice_marker_offset(set, s, 16), expected[s]) << s;
-    EXPECT_EQ(practice_marker_offset(set, 3, 18), (BoxPoint{0, 21})); // a wider pen's square
-}
-
-// The shaft runs from 10 pixels along the stroke (8 in the review) to 25, its head pointing along
-// it: an arrow to the left is turned by pi, and an upward one still points down. The first barb of
-// a downward arrow lies 7 cos(0.6) = 5.78 above the tip: the practice truncates the difference,
-// the review the product.
-TEST(Arrow, ShaftRunsFromTheTailToTwentyFivePixelsAlongTheStroke) {
-    const auto practice = [](int x1, int y1) {
-        const ArrowGeometry g = arrow_geometry(ArrowFlavour::Practice, 100, 100, x1, y1);
-        return std::array{g.tail, g.tip, g.barb1, g.barb2};
-    };
-    using P = BoxPoint;
-    EXPECT_EQ(practice(100, 160), (std::array{P{100, 110}, P{100, 125}, P{103, 119}, P{96, 119}}));
-    EXPECT_EQ(practice(70, 140)[1], (P{85, 120}));
-    EXPECT_EQ(practice(100, 60), (std::array{P{100, 90}, P{100, 75}, P{103, 69}, P{96, 69}}));
-    const ArrowGeometry review = arrow_geometry(ArrowFlavour::Review, 100, 100, 100, 160);
-    EXPECT_EQ((std::array{review.tail, review.barb1}), (std::array{P{100, 108}, P{103, 120}}));
 }
 
 TEST(TracingMeasures, DistanceTruncatesAndProgressGrowsAlongTheChord) {
