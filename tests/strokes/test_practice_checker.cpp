@@ -221,13 +221,11 @@ TEST(PracticeChecker, ReleaseCompletesAStrokeWithinFourteenPixelsOfItsEnd) {
     }
 }
 
+// A stroke of one point ends where it starts; a stroke without points cannot be started.
 TEST(PracticeChecker, StrokesOfOneOrTwoPointsCanBeTracedAndOneWithoutPointsCannot) {
     PracticeChecker c = tracing(stroke_set({{{50, 50, 0}}, {{80, 50, 0}, {80, 55, 0}}}));
-    c.move(52, 51);
     c.release(51, 50);
-    EXPECT_EQ(newest(c), "Stroke number 1 completed");
     c.press(80, 50);
-    c.move(80, 53);
     c.move(80, 56);
     c.release(80, 57);
     EXPECT_EQ(newest(c), kDone);
@@ -275,11 +273,7 @@ TEST_F(RealKanjiTracing, EveryKanjiEndsInSuccessWithoutABackwardMoveFromASteadyH
         for (int kanji = 1; kanji <= kKanjiTotal; ++kanji) {
             const PracticeChecker c =
                 trace_kanji(strokes_of(kanji), spacing, steady ? nullptr : &random);
-            if (newest(c) != kDone)
-                failures << QStringLiteral("%1 (stroke %2): %3")
-                                .arg(kanji)
-                                .arg(c.current_stroke() + 1)
-                                .arg(newest(c));
+            if (newest(c) != kDone) failures << QString::number(kanji) + ": " + newest(c);
             if (steady && spacing > 2 && c.backward_moves() > 0)
                 backwards << QString::number(kanji);
         }

@@ -11,8 +11,6 @@
 #include "writing_ex.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 
 class PracticeWindowTest : public ExerciseTest {
@@ -148,31 +146,6 @@ TEST_F(PracticeWindowTest, TracingEveryStrokeInOrderEndsInWellDoneAndAStrokeOutO
     EXPECT_FALSE(w()->checker().practice_mode());
     EXPECT_TRUE(held(w()->show_button()));
     EXPECT_TRUE(box_shows(&DrawShownStrokes));
-}
-
-// The pencil cursors read from the installation folder: whatever is damaged leaves the arrow.
-TEST(PracticeCursors, DamagedFilesLeaveTheArrow) {
-    QTemporaryDir dir;
-    const auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    };
-    const auto arrow = [](const QCursor& c) { return c.shape() == Qt::ArrowCursor; };
-    for (const auto& [name, size] : {std::pair{"idle.png", 32}, {"drawing.png", 200}}) {
-        QImage image(size, size, QImage::Format_ARGB32);
-        image.fill(Qt::black);
-        ASSERT_TRUE(image.save(dir.filePath(name), "PNG"));
-    }
-    write("refused.png", QByteArray("\x89PNG\r\n\x1a\n garbage", 17));
-    EXPECT_TRUE(arrow(PracticeCursors_Load(dir.path()).idle)) << "no hotspots file";
-    write("hotspots.txt", "idle.png 3 27\ndrawing.png 2 28\nrefused.png 3 27\n");
-    const PracticeCursors damaged = PracticeCursors_Load(dir.path());
-    EXPECT_FALSE(arrow(damaged.idle));
-    EXPECT_TRUE(arrow(damaged.drawing)) << "a picture too large for a cursor";
-    EXPECT_TRUE(arrow(damaged.refused)) << "damaged picture";
-    write("hotspots.txt", "idle.png 3 27\n" + QByteArray(5000, ' '));
-    EXPECT_TRUE(arrow(PracticeCursors_Load(dir.path()).idle)) << "a hotspots file far too long";
 }
 
 class PracticeWindowStrokeAnimation : public PracticeWindowTest {

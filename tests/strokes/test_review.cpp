@@ -67,7 +67,6 @@ TEST_F(ReviewTest, OpensAtItsOffsetOnTheFirstKanjiAndTheStripsEndsMove) {
     for (int k = 1; k <= kKanjiTotal; ++k)
         if (KanjiData_LoadRecord(k)->exampleCount() > KanjiData_LoadRecord(most)->exampleCount())
             most = k;
-    const KanjiRecord r = *KanjiData_LoadRecord(most);
     set_option_slot(OptReviewOffset, 40);
     set_option_slot(OptReviewOffset + 1, 25);
     const int second = most % kKanjiTotal + 1;
@@ -76,10 +75,8 @@ TEST_F(ReviewTest, OpensAtItsOffsetOnTheFirstKanjiAndTheStripsEndsMove) {
     EXPECT_EQ(w->pos(), main_window->pos() + QPoint(40, 25));
     EXPECT_FALSE(main_window->isEnabled());
     EXPECT_TRUE(glyph_shown(most, false)) << "numbers off (slot 27 is 0)";
-    const ReviewExamplesDisplay* d = w->examples_display();
-    ASSERT_EQ(d->examples().size(), size_t(r.exampleCount()));
-    EXPECT_EQ(d->examples().back().ExampleWord.text(),
-              Examples_Load(r.ExampleIds[r.exampleCount() - 1])->ExampleWord.text());
+    EXPECT_EQ(w->examples_display()->ids().size(),
+              size_t(KanjiData_LoadRecord(most)->exampleCount()));
     const auto shows = [&](int kanji) {
         return w->kanji_display().character() == character_of(kanji) &&
                w->meaning_display()->record().Kanji == character_of(kanji);
