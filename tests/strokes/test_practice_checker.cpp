@@ -84,6 +84,11 @@ TEST(PracticeChecker, TwelvePixelsOffWarnsOnceUntilBackWithinFiveAndThirteenIsFa
     EXPECT_EQ(c.move(55, 113).cues, std::vector<int>{CueWrong});
     EXPECT_EQ(newest(c), kFarFromLine);
     EXPECT_FALSE(c.practising());
+    // No message after a fatal verdict, whatever the tracer does.
+    for (const PracticeEffects& fx : {c.move(30, 100), c.release(220, 100), c.press(40, 200)})
+        EXPECT_EQ(fx.cursor, PracticeCursor::Refused);
+    EXPECT_EQ(newest(c), kFarFromLine);
+    EXPECT_EQ(count_of(c, kFarFromLine), 1);
 }
 
 TEST(PracticeChecker, TargetMovesOnTwoPixelsPastThePointBeforeIt) {
@@ -216,26 +221,11 @@ TEST(PracticeChecker, ReleaseCompletesAStrokeWithinFourteenPixelsOfItsEnd) {
     }
 }
 
-TEST(PracticeChecker, NoMessageAfterAFatalVerdictWhateverTheTracerDoes) {
-    PracticeChecker c = tracing(long_line());
-    c.move(25, 120); // 20 off the line
-    ASSERT_EQ(newest(c), kFarFromLine);
-    const int count = c.feedback().count();
-    for (const PracticeEffects& fx :
-         {c.move(30, 100), c.release(220, 100), c.press(40, 200), c.move(50, 200)}) {
-        EXPECT_EQ(fx.cursor, PracticeCursor::Refused);
-        EXPECT_TRUE(fx.cues.empty());
-    }
-    EXPECT_EQ(c.feedback().count(), count);
-}
-
+// A stroke of one point ends where it starts; a stroke without points cannot be started.
 TEST(PracticeChecker, StrokesOfOneOrTwoPointsCanBeTracedAndOneWithoutPointsCannot) {
     PracticeChecker c = tracing(stroke_set({{{50, 50, 0}}, {{80, 50, 0}, {80, 55, 0}}}));
-    c.move(52, 51);
     c.release(51, 50);
-    EXPECT_EQ(newest(c), "Stroke number 1 completed");
     c.press(80, 50);
-    c.move(80, 53);
     c.move(80, 56);
     c.release(80, 57);
     EXPECT_EQ(newest(c), kDone);
@@ -283,11 +273,7 @@ TEST_F(RealKanjiTracing, EveryKanjiEndsInSuccessWithoutABackwardMoveFromASteadyH
         for (int kanji = 1; kanji <= kKanjiTotal; ++kanji) {
             const PracticeChecker c =
                 trace_kanji(strokes_of(kanji), spacing, steady ? nullptr : &random);
-            if (newest(c) != kDone)
-                failures << QStringLiteral("%1 (stroke %2): %3")
-                                .arg(kanji)
-                                .arg(c.current_stroke() + 1)
-                                .arg(newest(c));
+            if (newest(c) != kDone) failures << QString::number(kanji) + ": " + newest(c);
             if (steady && spacing > 2 && c.backward_moves() > 0)
                 backwards << QString::number(kanji);
         }
