@@ -4,6 +4,7 @@
 #include "exercise_counter.h"
 #include "exercises/exercise_fixture.h"
 #include "options.h"
+#include "practice_cursors.h"
 #include "practice_window.h"
 #include "stroke_box.h"
 #include "stroke_drawing.h"
@@ -11,6 +12,8 @@
 #include "writing_ex.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 class PracticeWindowTest : public ExerciseTest {
@@ -217,4 +220,35 @@ TEST_F(PracticeWindowStrokeAnimation,
     EXPECT_EQ(w(), nullptr);
     EXPECT_FALSE(clock.holding.load()) << "the worker has left its pause";
     EXPECT_TRUE(main_window->isEnabled());
+}
+
+// The pencil cursors come from untrusted files: anything damaged leaves the arrow.
+TEST(PracticeCursors, DamagedFilesAndHotSpotsLeaveTheArrow) {
+    QTemporaryDir dir;
+    const QString d = dir.path();
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(d + '/' + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const auto arrow = [](const QCursor& c) { return c.shape() == Qt::ArrowCursor; };
+    QImage pencil(32, 32, QImage::Format_ARGB32);
+    pencil.fill(Qt::black);
+    ASSERT_TRUE(pencil.save(d + "/idle.png", "PNG"));
+    ASSERT_TRUE(pencil.scaled(200, 200).save(d + "/drawing.png", "PNG"));
+    write("refused.png", QByteArray("\x89PNG\r\n\x1a\n garbage", 17));
+    EXPECT_TRUE(arrow(PracticeCursors_Load(d).idle)) << "no hotspots file";
+    write("hotspots.txt", "idle.png 3 27\ndrawing.png 2 28\nrefused.png 3 27\n");
+    const PracticeCursors c = PracticeCursors_Load(d);
+    EXPECT_EQ(c.idle.hotSpot(), QPoint(3, 27));
+    EXPECT_TRUE(arrow(c.drawing)) << "a picture too large for a cursor";
+    EXPECT_TRUE(arrow(c.refused)) << "a damaged picture";
+    write("hotspots.txt", "idle.png 3 27\n" + QByteArray(5000, ' '));
+    EXPECT_TRUE(arrow(PracticeCursors_Load(d).idle)) << "a hotspots file far too long";
+    QPoint spot;
+    EXPECT_TRUE(cursor_hotspot("a.png 1 2\nidle.png  0   31 \n", "idle.png", 32, spot));
+    EXPECT_EQ(spot, QPoint(0, 31));
+    for (const char* bad : {"idle.png -1 3", "idle.png 3 x", "idle.png 3", "idle.png 32 0",
+                            "idle.png 2 32", "idle.png 3 27 9", "idle.pngx 3 3", ""})
+        EXPECT_FALSE(cursor_hotspot(bad, "idle.png", 32, spot)) << bad;
 }
