@@ -41,32 +41,13 @@ inline int darkness(QRgb p) {
     return 255 - qGray(p);
 }
 
-// Within `area` (device pixels): how many pixels are inked (darker than half of `full_ink`)
-// and how many are half-tones at an edge (neither near the background nor near full ink, beside
-// a pixel a quarter of `full_ink` lighter or darker; pale fills and faint lines are no edge). A
-// sharp picture at twice the resolution has four times the ink but only about twice the edge
-// pixels of the plain one; an enlargement keeps, or with smoothing raises, the share of edges.
-struct InkCount {
+// How many pixels are inked (darker than half of `full_ink`).
+inline int count_ink(const QImage& image, int full_ink) {
     int ink = 0;
-    int edge = 0;
-    double edge_share() const { return ink == 0 ? 1.0 : double(edge) / ink; }
-};
-inline bool beside_contrast(const QImage& image, int x, int y, int d, int step) {
-    for (QPoint n : {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)})
-        if (image.valid(n) && std::abs(darkness(image.pixel(n)) - d) > step) return true;
-    return false;
-}
-inline InkCount count_ink(const QImage& image, QRect area, int full_ink) {
-    InkCount c;
-    area &= image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int d = darkness(image.pixel(x, y));
-            c.ink += d > full_ink / 2;
-            c.edge += d > full_ink / 8 && d < full_ink * 7 / 8 &&
-                      beside_contrast(image, x, y, d, full_ink / 4);
-        }
-    return c;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += darkness(image.pixel(x, y)) > full_ink / 2;
+    return ink;
 }
 
 // Within `area` (device pixels): how many pairs of side-by-side pixels differ in darkness by
