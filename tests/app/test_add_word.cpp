@@ -1,11 +1,10 @@
 // The Add Word window: which field it searches and shows, its two questions with their
-// remembered answers, the meanings box; its Draw a Kanji window with the real handwriting model.
+// remembered answers; its Draw a Kanji window with the real handwriting model.
 // The Kanji Window: its offset kept when its reference has gone, and how it lays out a kanji's
 // pronunciations. Where the detail windows open is held in tests/widgets (the placement rules)
 // and in the damaged-installation walk (each opens and closes).
 #include "add_word_window.h"
 #include "button.h"
-#include "check_box.h"
 #include "detail_windows.h"
 #include "draw_kanji_box.h"
 #include "draw_kanji_candidates.h"
@@ -163,28 +162,6 @@ TEST_F(AddWordTest, ACompletedKanjiComesBackOnYesWithItsScoresResetAndTheCountLo
         EXPECT_EQ(Scores_Get(kWater)[slot], 0u) << "slot " << slot;
     EXPECT_EQ(CompletedList_CompletedCount(), 1u);
     EXPECT_EQ(LearningList_Count(), 3);
-}
-
-// The meanings box takes effect and is stored only after a search by ON or KUN.
-TEST_F(AddWordTest, TheMeaningsBoxCountsOnlyAfterASearchByOnOrKun) {
-    open();
-    const QString first_right = cell(0, 1);
-    click(w->meanings_box(), QPoint(5, 5));
-    EXPECT_FALSE(w->show_meanings());
-    EXPECT_EQ(cell(0, 1), first_right);
-    press(w->exit_button());
-    EXPECT_EQ(get_option_slot(OptAddWordShowMeanings), 0);
-
-    open();
-    search("ka", SearchByOn);
-    click(w->meanings_box(), QPoint(5, 5));
-    EXPECT_EQ(cell(0, 1), QString::fromStdU16String(
-                              KanjiData_LoadRecord(kanji_of(cell(0, 0)))->Meaning.text()));
-    press(w->exit_button());
-    EXPECT_EQ(get_option_slot(OptAddWordShowMeanings), 1);
-
-    open();
-    EXPECT_TRUE(w->meanings_box()->checked());
 }
 
 void send_mouse(QWidget* w, QEvent::Type type, InkPoint p) {
