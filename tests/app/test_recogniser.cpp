@@ -142,6 +142,18 @@ TEST_F(RecogniserFiles, OnlyTheKanjiAskedForAreKeptFromTheModelFile) {
     EXPECT_EQ(read_model_keeping(path, only(u"あ火水木")), full);
     EXPECT_EQ(read_model_keeping(path, only(u"")), model_of({}));
     EXPECT_FALSE(read_model_keeping(QDir(folder).filePath("none").toStdString(), only(u"")));
+
+    // A model larger than the blocks it is read in: entries of several lengths cross the blocks'
+    // edges at every point.
+    std::vector<ModelEntry> many, odd;
+    for (int i = 0; i < 60000; ++i) {
+        const QString c(QChar(char16_t(0x4E00 + i % 20000)));
+        many.push_back({c.toStdString(), float(i), 1 + i % 3});
+        if (i % 20000 % 2) odd.push_back(many.back());
+    }
+    const auto odd_characters = [](char16_t c) { return (c - 0x4E00) % 2 == 1; };
+    EXPECT_EQ(read_model_keeping(write(QStringLiteral("large"), model_of(many)), odd_characters),
+              model_of(odd));
 }
 
 // Damage anywhere is refused by the check of the bytes and by the reader of the file, in the
