@@ -1,8 +1,8 @@
 // The Add Word window: which field it searches and shows, its two questions with their
 // remembered answers; its Draw a Kanji window with the real handwriting model.
-// The Kanji Window: its offset kept when its reference has gone, and how it lays out a kanji's
-// pronunciations. Where the detail windows open is held in tests/widgets (the placement rules)
-// and in the damaged-installation walk (each opens and closes).
+// The Kanji Window: its offset kept when its reference has gone. Where the detail windows open
+// is held in tests/widgets (the placement rules) and in the damaged-installation walk (each
+// opens and closes).
 #include "add_word_window.h"
 #include "button.h"
 #include "detail_windows.h"
@@ -12,7 +12,6 @@
 #include "edit_box.h"
 #include "kanji_data.h"
 #include "kanji_window.h"
-#include "kanji_window_layout.h"
 #include "learning_list.h"
 #include "message_box.h"
 #include "options.h"
@@ -31,7 +30,6 @@
 
 namespace {
 
-using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -39,11 +37,6 @@ constexpr int kWater = 44; // 水
 
 QString character(int kanji) {
     return QString(QChar(KanjiData_LoadRecord(kanji)->Kanji));
-}
-int kanji_of(const QString& shown) {
-    for (int k = 1; k <= kKanjiTotal; ++k)
-        if (character(k) == shown) return k;
-    return -1;
 }
 
 // Add Word over a plain window standing in for the main window, whose appended kanji are
@@ -242,29 +235,6 @@ TEST_F(DrawKanjiTest, WaterDrawnIsOfferedClickedIsSelectedAndUndoneStrokeByStrok
     EXPECT_TRUE(closing.isNull() || !closing->holds_model()) << "the model is let go";
 }
 
-TEST_F(DrawKanjiTest, TheBoxTakesThirtyStrokesAndAStrokeWhoseReleaseWentElsewhereEndsAtAPress) {
-    DrawKanjiWindow* d = open_drawing();
-    ASSERT_NE(d, nullptr);
-    for (int s = 0; s < 31; ++s)
-        draw_stroke(d->box(), {{10 + 7 * s, 20}, {10 + 7 * s, 200}});
-    EXPECT_EQ(d->box()->ink().size(), size_t(DrawKanjiBox::kMaxStrokes));
-    press(d->undo_button());
-    draw_stroke(d->box(), {{250, 20}, {250, 200}});
-    EXPECT_EQ(d->box()->ink().size(), size_t(DrawKanjiBox::kMaxStrokes));
-
-    press(d->clear_button());
-    send_mouse(d->box(), QEvent::MouseButtonPress, {40, 130});
-    send_mouse(d->box(), QEvent::MouseMove, {220, 130});
-    EXPECT_THAT(d->candidates()->candidates(), IsEmpty()) << "no recognition mid-stroke";
-    send_mouse(d->box(), QEvent::MouseButtonPress, {130, 30});
-    EXPECT_THAT(d->candidates()->candidates(), Contains(kanji_of("一")))
-        << "the first stroke ended and was recognised";
-    send_mouse(d->box(), QEvent::MouseMove, {130, 230});
-    send_mouse(d->box(), QEvent::MouseButtonRelease, {130, 230});
-    EXPECT_EQ(d->box()->ink().size(), 2u);
-    EXPECT_FALSE(d->box()->drawing());
-}
-
 using KanjiWindowTest = ScreenTest;
 
 TEST_F(KanjiWindowTest, ClosedAfterItsReferenceHasGoneItKeepsItsOffset) {
@@ -282,41 +252,6 @@ TEST_F(KanjiWindowTest, ClosedAfterItsReferenceHasGoneItKeepsItsOffset) {
     EXPECT_EQ(KanjiWindow::instance(), nullptr);
     EXPECT_EQ(get_option_slot(OptKanjiWindowOffset), 11);
     Shell_Install(nullptr, {});
-}
-
-// Each entry's line, and whether it follows the entry before it on that line.
-std::string lines(const ReadingLayout& l) {
-    std::string out;
-    for (size_t i = 0; i < l.entries.size(); ++i)
-        out += (i && l.entries[i].line == l.entries[i - 1].line ? "+" : " ") +
-               std::to_string(l.entries[i].line);
-    return out;
-}
-
-TEST(ReadingLayout, UpToFourEntriesStandOnePerLineMoreFlowAndWrapAndNothingFallsBelowTheBox) {
-    const auto n = [](int count, int kana, int romaji) {
-        return layout_readings(kKunReadingBox, std::vector<int>(size_t(count), kana),
-                               std::vector<int>(size_t(count), romaji));
-    };
-    EXPECT_EQ(lines(n(4, 10, 10)), " 0 1 2 3");
-    EXPECT_EQ(lines(n(5, 10, 10)), " 0+0+0+0+0") << "five flow along the line";
-    EXPECT_EQ(n(5, 10, 10).separators.size(), 4u);
-    // The second entry starts at 6 + w + 14 and would end, with the 4-pixel gap, at 2w + 24:
-    // it wraps from w = 98 (exactly 220) on.
-    EXPECT_EQ(lines(n(5, 49, 49)), " 0 1 2 3");
-    EXPECT_EQ(lines(n(5, 49, 48)), " 0+0 1+1 2");
-    const ReadingLayout wide =
-        layout_readings(kKunReadingBox, {150, 20, 20, 20, 20}, {100, 20, 20, 20, 20});
-    EXPECT_EQ(lines(wide), " 0 1+1+1+1") << "a wide entry leaves no empty line before it";
-    const ReadingLayout thirty = n(30, 12, 12);
-    EXPECT_EQ(thirty.entries.size(), 20u);
-    for (const PlacedReading& e : thirty.entries)
-        EXPECT_LE(e.kana_y, kKunReadingBox.kana_y + 3 * kReadingLineStep);
-    for (const PlacedSeparator& s : thirty.separators)
-        EXPECT_LE(s.y, kKunReadingBox.romaji_y + 3 * kReadingLineStep);
-    const ReadingLayout on = layout_readings(kOnReadingBox, {30, 20}, {25, 15});
-    EXPECT_EQ(on.entries[1].kana_y, kOnReadingBox.kana_y + kReadingLineStep);
-    EXPECT_EQ(on.entries[1].romaji_x, kReadingLeft + 20 + kOnReadingBox.romaji_gap);
 }
 
 } // namespace
