@@ -85,7 +85,7 @@ class AddWordTest : public ScreenTest {
     }
 };
 
-// The ranking itself is held in test_search_ranking.cpp; here, that the window ranks and shows
+// The ranking itself is held in test_search.cpp; here, that the window ranks and shows
 // the field the typed script and Search By choose, and ranks pasted kanji first.
 TEST_F(AddWordTest, EachSearchRanksAndShowsTheFieldItsScriptAndSearchByChoose) {
     open();

@@ -1,6 +1,7 @@
 #pragma once
-// Small helpers of the app tests: polling while events run (poll.h), reading a user file as
-// words, and the state of a folder's files.
+// Small helpers of the app tests: polling while events run (poll.h), a user file as words, the
+// Learning List, and the state of a folder's files.
+#include "learning_list.h"
 #include "poll.h"
 
 #include <QDirIterator>
@@ -21,6 +22,21 @@ inline std::vector<int32_t> read_words(const QString& path) {
                                 uint32_t(uint8_t(b[i + 2])) << 16 |
                                 uint32_t(uint8_t(b[i + 3])) << 24));
     return words;
+}
+
+// Writes the words to the file, little-endian.
+inline void write_words(const QString& path, const std::vector<int32_t>& words) {
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(reinterpret_cast<const char*>(words.data()), qint64(4 * words.size()));
+}
+
+// The Learning List in memory.
+inline std::vector<int> learning_list() {
+    std::vector<int> list;
+    for (int p = 0; p < LearningList_Count(); ++p)
+        list.push_back(LearningList_At(p));
+    return list;
 }
 
 // Every file under the folder with its size and modification time.

@@ -105,13 +105,6 @@ class MainWindowExercises : public ScreenTest {
         ScreenTest::TearDown();
     }
 
-    static std::vector<int> learning_list() {
-        std::vector<int> list;
-        for (int p = 0; p < LearningList_Count(); ++p)
-            list.push_back(LearningList_At(p));
-        return list;
-    }
-
     // A question: one answer, and after a wrong one sometimes the right one too. The model
     // follows what each answer should do.
     void work_question(ExerciseWindow* w) {

@@ -44,13 +44,10 @@ class StartupTest : public StartTest {
         return w = MainWindow::instance();
     }
     // Starts on a Learning List file holding the kanji.
-    void open(const std::vector<int>& list) {
-        QFile f(QStringLiteral("data/llist.dat"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    void open(const std::vector<int32_t>& list) {
         std::vector<int32_t> words{int32_t(list.size())};
         words.insert(words.end(), list.begin(), list.end());
-        f.write(reinterpret_cast<const char*>(words.data()), qint64(4 * words.size()));
-        f.close();
+        write_words(QStringLiteral("data/llist.dat"), words);
         ASSERT_NE(start(), nullptr);
     }
     QTreeView* view() const { return w->learning_list()->view(); }
@@ -61,12 +58,6 @@ class StartupTest : public StartTest {
     void click_below_rows() {
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
                           QPoint(20, view()->viewport()->height() - 3));
-    }
-    static std::vector<int> learning_list() {
-        std::vector<int> list;
-        for (int p = 0; p < LearningList_Count(); ++p)
-            list.push_back(LearningList_At(p));
-        return list;
     }
     // The list as the window shows it, as kanji numbers.
     std::vector<int> shown_list() const {
