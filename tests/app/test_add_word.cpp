@@ -106,34 +106,9 @@ TEST_F(AddWordTest, EachSearchRanksAndShowsTheFieldItsScriptAndSearchByChoose) {
     EXPECT_EQ(cell(0, 0) + cell(1, 0) + cell(2, 0), "火水" + character(1));
 }
 
-TEST_F(AddWordTest, AKanjiAlreadyListedIsAddedOnlyOnYesAndATickedYesStopsTheQuestion) {
-    set_learning_list({kWater});
-    open();
-    search("water", SearchByMeaning);
-    click_row(0);
-    answer_message_boxes({MessageNo, MessageYes, MessageYes + MessageTicked});
-    press(w->add_button());
-    EXPECT_THAT(appended, IsEmpty());
-    ASSERT_EQ(message_texts.size(), 1u);
-    EXPECT_TRUE(message_texts[0].contains("' 水 ' already exists on the Learning List"));
-    press(w->add_button()); // asked again: an answer without the tick is not remembered
-    press(w->add_button());
-    EXPECT_EQ(get_option_slot(OptRememberAlreadyListed), 1);
-    press(w->add_button()); // no box: a box would fail the test
-    EXPECT_THAT(appended, ElementsAre(kWater, kWater, kWater));
-    EXPECT_EQ(message_texts.size(), 3u);
-    EXPECT_EQ(LearningList_Count(), 4);
-
-    // Several selected rows are added in row order.
-    click_row(3);
-    click_row(1, Qt::ControlModifier);
-    press(w->add_button());
-    EXPECT_EQ(LearningList_Count(), 6);
-    EXPECT_EQ(character(LearningList_At(4)), cell(1, 0));
-    EXPECT_EQ(character(LearningList_At(5)), cell(3, 0));
-}
-
-TEST_F(AddWordTest, ACompletedKanjiComesBackOnYesWithItsScoresResetAndTheCountLowered) {
+// A completed kanji comes back only on Yes, its scores reset and the count lowered; then, being
+// listed, it is added again only on Yes, and a ticked Yes stops the question.
+TEST_F(AddWordTest, ACompletedOrListedKanjiIsAddedOnlyOnYesAndATickedYesStopsTheQuestion) {
     pass_all_exercises(kWater);
     Scores_SetSlot(kWater, CompletedFlag, 1);
     CompletedList_AddCompleted(+2);
@@ -141,20 +116,39 @@ TEST_F(AddWordTest, ACompletedKanjiComesBackOnYesWithItsScoresResetAndTheCountLo
     open();
     search("water", SearchByMeaning);
     click_row(0);
-    answer_message_boxes({MessageNo, MessageYes});
+    answer_message_boxes(
+        {MessageNo, MessageYes, MessageNo, MessageYes, MessageYes + MessageTicked});
     press(w->add_button());
     EXPECT_THAT(appended, IsEmpty());
     EXPECT_EQ(Scores_Get(kWater)[CompletedFlag], 1u);
     EXPECT_EQ(CompletedList_CompletedCount(), 2u);
     ASSERT_EQ(message_texts.size(), 1u);
     EXPECT_TRUE(message_texts[0].contains("' 水 ' has been successfully completed"));
-
     press(w->add_button());
     EXPECT_THAT(appended, ElementsAre(kWater));
     for (int slot = 0; slot < kScoreSlots; ++slot)
         EXPECT_EQ(Scores_Get(kWater)[slot], 0u) << "slot " << slot;
     EXPECT_EQ(CompletedList_CompletedCount(), 1u);
-    EXPECT_EQ(LearningList_Count(), 3);
+
+    press(w->add_button());
+    EXPECT_EQ(appended.size(), 1u);
+    ASSERT_EQ(message_texts.size(), 3u);
+    EXPECT_TRUE(message_texts[2].contains("' 水 ' already exists on the Learning List"));
+    press(w->add_button()); // asked again: an answer without the tick is not remembered
+    press(w->add_button());
+    EXPECT_EQ(get_option_slot(OptRememberAlreadyListed), 1);
+    press(w->add_button()); // no box: a box would fail the test
+    EXPECT_THAT(appended, ElementsAre(kWater, kWater, kWater, kWater));
+    EXPECT_EQ(message_texts.size(), 5u);
+    EXPECT_EQ(LearningList_Count(), 6);
+
+    // Several selected rows are added in row order.
+    click_row(3);
+    click_row(1, Qt::ControlModifier);
+    press(w->add_button());
+    EXPECT_EQ(LearningList_Count(), 8);
+    EXPECT_EQ(character(LearningList_At(6)), cell(1, 0));
+    EXPECT_EQ(character(LearningList_At(7)), cell(3, 0));
 }
 
 void send_mouse(QWidget* w, QEvent::Type type, InkPoint p) {

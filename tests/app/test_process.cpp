@@ -1,19 +1,16 @@
-// The program as a process: started without a desktop, told to stop, started in a damaged
-// installation folder (damaged_folder.h), and its user files after a writer is killed at
-// random moments. Each test runs the real brushwise in the test's working folder on the
+// The program as a process: started without a desktop, started in a damaged installation folder
+// (damaged_folder.h) and told to stop, and its user files after a writer is killed at random
+// moments. Each test runs the real brushwise in the test's working folder on the
 // offscreen platform, with a session runtime folder of its own, so that the single-copy socket
 // is the test's alone.
 #include "damaged_folder.h"
 #include "display_check.h"
 #include "screen_fixture.h"
-#include "startup.h"
 #include "test_helpers.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <csignal>
 #include <memory>
 #include <thread>
@@ -110,27 +107,11 @@ TEST_F(ProcessTest, WithoutAReachableDisplayItSaysSoAndEndsWithCodeOne) {
     }
 }
 
-// A termination signal saves what Exit saves: the stored list holds an entry that is no kanji,
-// which the list in memory drops, and only leaving writes it back. (A second copy bringing the
-// first forward and touching nothing is held by shell_x11.)
-TEST_F(ProcessTest, TerminationSignalSavesWhatExitSaves) {
-    write_words(folder + "/data/llist.dat", {3, 5, 2000, 7});
-    QByteArray err;
-    QProcess* p = launch_and_wait_for_loop(err);
-    ASSERT_EQ(read_words(folder + "/data/llist.dat"), (std::vector<int32_t>{3, 5, 2000, 7}));
-    terminate(p, err);
-    EXPECT_EQ(read_words(folder + "/data/llist.dat"), (std::vector<int32_t>{2, 5, 7}));
-    const std::vector<int32_t> options = read_words(folder + "/brushwise.opt");
-    ASSERT_EQ(options.size(), 106u);
-    const QPoint centred =
-        main_window_position(false, {}, QGuiApplication::primaryScreen()->availableGeometry());
-    EXPECT_EQ(QPoint(options[1], options[2]), centred) << "the window stayed where it opened";
-}
-
 // In a damaged installation folder the whole program, with what it sets up around the start (the
 // sounds, the window icon, the signal handlers), comes up (at its message loop, or asking the
-// refill's question on the way there), and a termination signal ends it with whole user files.
-// Without whole kanji data the start ends before any of it runs (test_damaged_installation.cpp).
+// refill's question on the way there), and a termination signal ends it with whole user files:
+// the files cut short or garbage are whole again only if leaving on the signal saved them. (A
+// second copy bringing the first forward and touching nothing is held by shell_x11.)
 class DamagedInstallationProcessTest : public ProcessTest,
                                        public ::testing::WithParamInterface<FolderDamage> {
   protected:

@@ -215,15 +215,6 @@ TEST_F(RandomSearches, TheFastRankingGivesTheLiteralOrderEveryTime) {
     EXPECT_GT(long_ones, 5);
 }
 
-TEST(PastedKanji, KanjiAreTheIdeographBlocksAndNothingElse) {
-    for (char32_t c :
-         {0x3400, 0x4DBF, 0x4E00, 0x6C34, 0x9FFF, 0xF900, 0xFAFF, 0x20000, 0x20B9F, 0x3FFFF})
-        EXPECT_TRUE(is_kanji_code_point(c)) << std::hex << uint32_t(c);
-    for (char32_t c : {0x33FF, 0x4DC0, 0x4DFF, 0xA000, 0xF8FF, 0xFB00, 0x1FFFF, 0x40000, 0x3005,
-                       0x3042, 0x30A2, 0xFF21, 0x41})
-        EXPECT_FALSE(is_kanji_code_point(c)) << std::hex << uint32_t(c);
-}
-
 using PastedKanjiSearch = RealIndex;
 
 TEST_F(PastedKanjiSearch, KanjiComeFirstOnceEachInTheOrderTypedThenTheUsualRanking) {
@@ -324,15 +315,6 @@ std::vector<std::vector<uint8_t>> damaged_models() {
     std::memset(&damaged.back()[kModelHeaderBytes], 'x', kModelCharacterBytes);
     changed(sound.size() - 8, 7);
     return damaged;
-}
-
-TEST(RecogniserModel, CharactersAreReadAsExactlyOneWellFormedCharacter) {
-    EXPECT_EQ(single_utf8_character("水"), u'水');
-    EXPECT_EQ(single_utf8_character("a"), u'a');
-    EXPECT_EQ(single_utf8_character("é"), u'é');
-    for (const char* bad : {"", "水火", "\xE6\xB0", "\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80",
-                            "\xF0\xA0\xAE\x9F", "\x80", "\xE6\x41\xB4"})
-        EXPECT_EQ(single_utf8_character(bad), 0) << "bytes " << bad;
 }
 
 class RecogniserFiles : public ScreenTest {

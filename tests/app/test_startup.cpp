@@ -105,12 +105,6 @@ TEST(JapaneseFace, ChosenByTheUsersLanguageAndFoundUnderEitherName) {
     EXPECT_FALSE(japanese_face_installed({"IPAexGothic", "IPAMincho", "Noto Serif CJK JP"}));
 }
 
-TEST(Splash, WaitsOnlyForWhatIsLeftOfTheMinimum) {
-    EXPECT_EQ(splash_remaining_wait(1000, 1500, 2000), 1500);
-    EXPECT_EQ(splash_remaining_wait(1000, 3000, 2000), 0);
-    EXPECT_EQ(splash_remaining_wait(1000, 3500, 2000), 0);
-}
-
 TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanjiAfterARefill) {
     Scores_Open();
     pass_all_exercises(3);
