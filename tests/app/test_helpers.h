@@ -1,12 +1,12 @@
 #pragma once
-// Small helpers of the app tests: polling while events run (poll.h), a user file as words, the
-// Learning List, and the state of a folder's files.
+// Helpers: polling while events run (poll.h), user files as words, the list, a folder's state.
 #include "learning_list.h"
 #include "poll.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QTest>
+#include <QtEndian>
 
 #include <cstdint>
 #include <vector>
@@ -14,13 +14,9 @@
 // The file as little-endian 32-bit words; empty when it cannot be read.
 inline std::vector<int32_t> read_words(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray b = f.readAll();
-    std::vector<int32_t> words;
-    for (qsizetype i = 0; i + 3 < b.size(); i += 4)
-        words.push_back(int32_t(uint32_t(uint8_t(b[i])) | uint32_t(uint8_t(b[i + 1])) << 8 |
-                                uint32_t(uint8_t(b[i + 2])) << 16 |
-                                uint32_t(uint8_t(b[i + 3])) << 24));
+    const QByteArray b = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    std::vector<int32_t> words(size_t(b.size() / 4));
+    qFromLittleEndian<int32_t>(b.constData(), qsizetype(words.size()), words.data());
     return words;
 }
 

@@ -1,8 +1,5 @@
-// The program as a process: started without a desktop, started in a damaged installation folder
-// (damaged_folder.h) and told to stop, and its user files after a writer is killed at random
-// moments. Each test runs the real brushwise in the test's working folder on the
-// offscreen platform, with a session runtime folder of its own, so that the single-copy socket
-// is the test's alone.
+// The program as a process, in the test's folder with a runtime folder of its own: without a
+// desktop, on a damaged installation told to stop, and after a writer is killed at random.
 #include "damaged_folder.h"
 #include "display_check.h"
 #include "screen_fixture.h"

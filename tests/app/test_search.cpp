@@ -1,12 +1,8 @@
-// Add Word's two searches. By text: kana and case conversions, how a search text is classified
-// and normalised, and the ranking, held against hand-worked orders and against the ranking loops
-// written out literally on many random searches over the real kanji. By drawing: the handwriting
-// model file checked before the library reads it (every damage the library would walk into), its
-// characters mapped to kanji numbers, and the strokes prepared for it (points bounded); the real
-// model finds 水 drawn along its strokes in test_add_word.cpp and draw_kanji_x11.
+// Add Word's searches. By text: kana and case, normalisation, and the ranking against hand-worked
+// orders and against the literal loops on random searches over the real kanji. By drawing: the
+// model file checked for every damage the library would walk into, its characters as kanji.
 #include "kana_conversion.h"
 #include "kanji_recogniser.h"
-#include "kanji_recogniser_ink.h"
 #include "kanji_recogniser_model.h"
 #include "kanji_record.h"
 #include "screen_fixture.h"
@@ -216,10 +212,6 @@ TEST_F(PastedKanjiSearch, KanjiComeFirstOnceEachInTheOrderTypedThenTheUsualRanki
     EXPECT_EQ(ranked(u"鬱 \U00020B9F 水", SearchByMeaning),
               first_then_kanji_order({entry_of(u'水')}));
     EXPECT_EQ(ranked(u"鬱", SearchByKun), first_then_kanji_order({}));
-    // Blanks without a kanji are a search like any other.
-    const std::vector<int> blank = ranked(u" ", SearchByMeaning);
-    EXPECT_EQ(blank, rank_search(index, {u" ", ModeMeaning}));
-    EXPECT_NE(blank, first_then_kanji_order({}));
     // Kanji mixed with kana come first, then the usual ranking of the whole text.
     const int eat = entry_of(u'食');
     std::vector<int> usual = rank_search(index, normalise_search(u"食べる", SearchByKun));
@@ -383,23 +375,6 @@ TEST_F(RecogniserFiles, AMissingUnreadableOrDamagedModelOpensNothing) {
         EXPECT_EQ(open_model(damaged, u"水"), nullptr);
         EXPECT_TRUE(handwriting_model_present()) << "there, but damaged";
     }
-}
-
-TEST(InkPreparation, PointsAreHeldInTheBoxAndEmptySurplusOrOverlongStrokesBounded) {
-    const Ink ink = prepare_ink({{{-40, 50}, {300, 50}}, {}, {{20, 400}}}, 260);
-    ASSERT_EQ(ink.size(), 2u);
-    EXPECT_EQ(ink[0].front(), (InkPoint{0, 50}));
-    EXPECT_EQ(ink[0].back(), (InkPoint{259, 50}));
-    EXPECT_THAT(ink[1], ElementsAre(InkPoint{20, 259})) << "a dot stays one point";
-    EXPECT_EQ(prepare_ink(Ink(40, InkStroke{{5, 5}, {60, 60}}), 260).size(), 30u);
-    InkStroke spiral;
-    for (int i = 0; i < 5000; ++i) {
-        const double a = i * 0.05, r = 20 + i * 0.02;
-        spiral.push_back({130 + int(r * std::cos(a)), 130 + int(r * std::sin(a))});
-    }
-    const InkPreparation how;
-    const auto points = int(prepare_ink({spiral}, 260, how)[0].size());
-    EXPECT_TRUE(points == how.max_points || points == how.max_points - 1) << points;
 }
 
 } // namespace

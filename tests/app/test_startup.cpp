@@ -1,7 +1,5 @@
-// The start-up and the ways out, in the test's own process: the start's order (options, splash,
-// font check, study data, refill), where the main window opens, and what leaving saves (as a
-// process: test_process.cpp). The main window's list-management commands and their question;
-// the list rules themselves are held in tests/studydata.
+// The start-up and the ways out in the test's process (options, splash, font check, study data,
+// refill; what leaving saves), and the main window's list commands (their rules: tests/studydata).
 #include "button.h"
 #include "check_box.h"
 #include "exercises.h"
