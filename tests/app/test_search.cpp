@@ -1,8 +1,10 @@
 // Add Word's searches. By text: kana and case, normalisation, and the ranking against hand-worked
 // orders and against the literal loops on random searches over the real kanji. By drawing: the
-// model file checked for every damage the library would walk into, its characters as kanji.
+// model file checked for every damage the library would walk into, its characters as kanji, and
+// the ink handed to it held to the box and to bounded strokes and points.
 #include "kana_conversion.h"
 #include "kanji_recogniser.h"
+#include "kanji_recogniser_ink.h"
 #include "kanji_recogniser_model.h"
 #include "kanji_record.h"
 #include "screen_fixture.h"
@@ -131,41 +133,20 @@ class RandomSearches : public RealIndex {
                             size_t(1 + below(std::min(max_length, int(f.size()) - start))));
         }
     }
-    std::u16string random_letters(const std::u16string& alphabet, int length) {
-        std::u16string s;
-        for (int i = 0; i < length; ++i)
-            s += alphabet[size_t(below(int(alphabet.size())))];
-        return s;
-    }
-    int random_length() {
-        const int kind = below(20);
-        return kind < 10 ? 1 + below(8) : kind < 17 ? 9 + below(22) : 31 + below(70);
-    }
-    // What a user might type for a field read in `mode`, in the script it is typed in.
+    // What a user might type for a field read in `mode`, in the script it is typed in: a piece of
+    // a field, pieces glued together, a piece repeated, or letters at random.
     std::u16string typed_text(int mode) {
-        const int length = random_length();
-        std::u16string s;
-        switch (below(5)) {
-        case 0:
-            s = piece_of_some_field(mode, length);
-            break;
-        case 1:
-            while (int(s.size()) < length)
-                s += piece_of_some_field(mode, 1 + below(12));
-            break;
-        case 2: {
-            const std::u16string p = piece_of_some_field(mode, 3);
-            while (int(s.size()) < length)
-                s += p;
-            break;
-        }
-        case 3:
-            s = random_letters(u"aeiostnrkhwmy ,.-AEKS", length);
-            break;
-        default:
-            s = random_letters(u"すいかあスイカア kaSHI", length);
-            break;
-        }
+        const int kind = below(20);
+        const int length = kind < 10 ? 1 + below(8) : kind < 17 ? 9 + below(22) : 31 + below(70);
+        const int how = below(5);
+        const std::u16string letters =
+            how == 3 ? u"aeiostnrkhwmy ,.-AEKS" : u"すいかあスイカア kaSHI";
+        const std::u16string repeated = how == 2 ? piece_of_some_field(mode, 3) : u"";
+        std::u16string s = how == 0 ? piece_of_some_field(mode, length) : u"";
+        while (how != 0 && int(s.size()) < length)
+            s += how == 1   ? piece_of_some_field(mode, 1 + below(12))
+                 : how == 2 ? repeated
+                            : std::u16string(1, letters[size_t(below(int(letters.size())))]);
         s.resize(std::min<size_t>(s.size(), 100));
         if (mode == ModeOnKana) s = to_hiragana(s); // typed in hiragana, sought in katakana
         if (mode == ModeKunRomaji && below(2)) s = to_ascii_upper(s); // typed in capitals
@@ -375,6 +356,23 @@ TEST_F(RecogniserFiles, AMissingUnreadableOrDamagedModelOpensNothing) {
         EXPECT_EQ(open_model(damaged, u"水"), nullptr);
         EXPECT_TRUE(handwriting_model_present()) << "there, but damaged";
     }
+}
+
+TEST(InkPreparation, PointsAreHeldInTheBoxAndEmptySurplusOrOverlongStrokesBounded) {
+    const Ink ink = prepare_ink({{{-40, 50}, {300, 50}}, {}, {{20, 400}}}, 260);
+    ASSERT_EQ(ink.size(), 2u);
+    EXPECT_EQ(ink[0].front(), (InkPoint{0, 50}));
+    EXPECT_EQ(ink[0].back(), (InkPoint{259, 50}));
+    EXPECT_THAT(ink[1], ElementsAre(InkPoint{20, 259})) << "a dot stays one point";
+    EXPECT_EQ(prepare_ink(Ink(40, InkStroke{{5, 5}, {60, 60}}), 260).size(), 30u);
+    InkStroke spiral;
+    for (int i = 0; i < 5000; ++i) {
+        const double a = i * 0.05, r = 20 + i * 0.02;
+        spiral.push_back({130 + int(r * std::cos(a)), 130 + int(r * std::sin(a))});
+    }
+    const InkPreparation how;
+    const auto points = int(prepare_ink({spiral}, 260, how)[0].size());
+    EXPECT_TRUE(points == how.max_points || points == how.max_points - 1) << points;
 }
 
 } // namespace
