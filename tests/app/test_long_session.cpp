@@ -1,17 +1,12 @@
-// A long session on the real main window with the real data: 2000 answers, right and wrong, in all
-// five exercises opened from their buttons and in the full sequence, each given where the user
-// gives it (exercise_answers.h), with the auto-progress countdown cut short. Resident memory stays
-// flat after a warm-up, and afterwards the score table, the completed count and the Learning List
-// are what the answers earned: a model of the scoring and the refill follows every answer and every
-// close.
+// A long session on the real main window: 2000 answers, right and wrong, in the five exercises and
+// the full sequence, auto-progress cut short. Resident memory stays flat after a warm-up, and the
+// scores, the completed count and the Learning List are what a model of the answers earned.
 #include "button.h"
 #include "exercise_answers.h"
 #include "exercise_kinds.h"
 #include "kanji_data.h"
-#include "kanji_list.h"
 #include "learning_list.h"
 #include "main_window.h"
-#include "message_box.h"
 #include "options.h"
 #include "scores.h"
 #include "screen_fixture.h"
@@ -20,7 +15,6 @@
 #include "test_helpers.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include <array>
 #include <cstdio>
@@ -103,13 +97,6 @@ class MainWindowExercises : public ScreenTest {
         Exercises_SetStrokeOrderOpener({});
         set_auto_progress_delay(0);
         ScreenTest::TearDown();
-    }
-
-    static std::vector<int> learning_list() {
-        std::vector<int> list;
-        for (int p = 0; p < LearningList_Count(); ++p)
-            list.push_back(LearningList_At(p));
-        return list;
     }
 
     // A question: one answer, and after a wrong one sometimes the right one too. The model

@@ -1,24 +1,15 @@
-// The program as a process: started without a desktop, started twice, told to stop, started in a
-// damaged installation folder (damaged_folder.h), and its user files after a writer is killed at
-// random moments. Each test runs the real brushwise in the test's working folder on the
-// offscreen platform, with a session runtime folder of its own, so that the single-copy socket
-// is the test's alone.
+// The program as a process, in the test's folder with a runtime folder of its own: without a
+// desktop, on a damaged installation told to stop, and after a writer is killed at random.
 #include "damaged_folder.h"
 #include "display_check.h"
 #include "screen_fixture.h"
-#include "startup.h"
 #include "test_helpers.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <csignal>
-#include <cstring>
 #include <memory>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
@@ -113,49 +104,11 @@ TEST_F(ProcessTest, WithoutAReachableDisplayItSaysSoAndEndsWithCodeOne) {
     }
 }
 
-// A dead copy's socket is taken over; a second copy brings the first forward and ends having
-// touched nothing; a termination signal then saves what Exit saves: the stored list holds an
-// entry that is no kanji, which the list in memory drops, and only leaving writes it back.
-TEST_F(ProcessTest, ASecondCopyBringsTheFirstForwardAndATerminationSignalSavesWhatExitSaves) {
-    const QByteArray path = QFile::encodeName(runtime + "/brushwise");
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(size_t(path.size()), sizeof address.sun_path);
-    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-    const int dead = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(dead, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    ::close(dead);
-    QFile list(folder + "/data/llist.dat");
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    for (int32_t word : {3, 5, 2000, 7})
-        list.write(reinterpret_cast<const char*>(&word), 4);
-    list.close();
-
-    QByteArray err;
-    QProcess* first = launch_and_wait_for_loop(err);
-    const QStringList before = folder_state(folder);
-    QProcess* second = launch(environment());
-    ASSERT_TRUE(second->waitForFinished(10000));
-    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second->exitCode(), 0);
-    EXPECT_TRUE(wait_for_trace(first, err, {"App_BringToFront"})) << err.toStdString();
-    EXPECT_FALSE(second->readAllStandardError().contains("message loop"));
-    EXPECT_EQ(folder_state(folder), before) << "nothing read into being, nothing written";
-
-    ASSERT_EQ(read_words(folder + "/data/llist.dat"), (std::vector<int32_t>{3, 5, 2000, 7}));
-    terminate(first, err);
-    EXPECT_EQ(read_words(folder + "/data/llist.dat"), (std::vector<int32_t>{2, 5, 7}));
-    const std::vector<int32_t> options = read_words(folder + "/brushwise.opt");
-    ASSERT_EQ(options.size(), 106u);
-    const QPoint centred =
-        main_window_position(false, {}, QGuiApplication::primaryScreen()->availableGeometry());
-    EXPECT_EQ(QPoint(options[1], options[2]), centred) << "the window stayed where it opened";
-}
-
 // In a damaged installation folder the whole program, with what it sets up around the start (the
 // sounds, the window icon, the signal handlers), comes up (at its message loop, or asking the
-// refill's question on the way there), and a termination signal ends it with whole user files.
-// Without whole kanji data the start ends before any of it runs (test_damaged_installation.cpp).
+// refill's question on the way there), and a termination signal ends it with whole user files:
+// the files cut short or garbage are whole again only if leaving on the signal saved them. (A
+// second copy bringing the first forward and touching nothing is held by shell_x11.)
 class DamagedInstallationProcessTest : public ProcessTest,
                                        public ::testing::WithParamInterface<FolderDamage> {
   protected:

@@ -1,15 +1,16 @@
-// The start-up and the ways out, in the test's own process: the start's order (options, splash,
-// font check, study data, refill), where the main window opens, and what leaving saves (as a
-// process: test_process.cpp).
+// The start-up and the ways out in the test's process (options, splash, font check, study data,
+// refill; what leaving saves), and the main window's list commands (their rules: tests/studydata).
 #include "button.h"
 #include "check_box.h"
 #include "exercises.h"
+#include "kanji_data.h"
 #include "kanji_list.h"
 #include "learning_list.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "options.h"
 #include "scores.h"
+#include "shell.h"
 #include "start_fixture.h"
 #include "startup.h"
 #include "test_helpers.h"
@@ -20,7 +21,9 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <climits>
 #include <csignal>
 
@@ -32,11 +35,49 @@ std::vector<int32_t> options_file() {
 
 class StartupTest : public StartTest {
   protected:
+    MainWindow* w = nullptr;
+
     MainWindow* start() {
         EXPECT_FALSE(App_Start().has_value());
-        return MainWindow::instance();
+        return w = MainWindow::instance();
+    }
+    // Starts on a Learning List file holding the kanji.
+    void open(const std::vector<int32_t>& list) {
+        std::vector<int32_t> words{int32_t(list.size())};
+        words.insert(words.end(), list.begin(), list.end());
+        write_words(QStringLiteral("data/llist.dat"), words);
+        ASSERT_NE(start(), nullptr);
+    }
+    QTreeView* view() const { return w->learning_list()->view(); }
+    void click_row(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, modifiers,
+                          view()->visualRect(view()->model()->index(row, 0)).center());
+    }
+    void click_below_rows() {
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
+                          QPoint(20, view()->viewport()->height() - 3));
+    }
+    // The list as the window shows it, as kanji numbers.
+    std::vector<int> shown_list() const {
+        std::vector<int> list;
+        for (int r = 0; r < view()->model()->rowCount(); ++r)
+            for (int k = 1; k <= kKanjiTotal; ++k)
+                if (view()->model()->index(r, 0).data().toString() ==
+                    QString(QChar(KanjiData_LoadRecord(k)->Kanji)))
+                    list.push_back(k);
+        return list;
+    }
+    void press(const char* caption) { click(w->button(QString::fromLatin1(caption)), {8, 8}); }
+    bool row_commands_enabled() const {
+        return w->button("Remove Word")->behaviour().enabled &&
+               w->button("Zero Word Score")->behaviour().enabled;
+    }
+    static std::vector<uint32_t> slots_of(int kanji) {
+        const uint32_t* s = Scores_Get(kanji);
+        return {s, s + kScoreSlots};
     }
 };
+using MainWindowTest = StartupTest;
 
 TEST(MainWindowPosition, CentredInTheWorkAreaUntilAPositionIsSavedThatAWindowCanHave) {
     const QRect screen(0, 0, 1280, 1024);
@@ -62,12 +103,6 @@ TEST(JapaneseFace, ChosenByTheUsersLanguageAndFoundUnderEitherName) {
     EXPECT_FALSE(japanese_face_installed({"IPAexGothic", "IPAMincho", "Noto Serif CJK JP"}));
 }
 
-TEST(Splash, WaitsOnlyForWhatIsLeftOfTheMinimum) {
-    EXPECT_EQ(splash_remaining_wait(1000, 1500, 2000), 1500);
-    EXPECT_EQ(splash_remaining_wait(1000, 3000, 2000), 0);
-    EXPECT_EQ(splash_remaining_wait(1000, 3500, 2000), 0);
-}
-
 TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanjiAfterARefill) {
     Scores_Open();
     pass_all_exercises(3);
@@ -77,10 +112,8 @@ TEST_F(StartupTest, FirstStartCentresTheWindowAndShowsTheFirstTenKanjiAfterARefi
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
     EXPECT_GE(t.elapsed(), kShortSplashMs) << "the splash was up for its time";
-    EXPECT_EQ(Splash_Window(), nullptr);
     EXPECT_EQ(w->pos(), main_window_position(
                             false, {}, QGuiApplication::primaryScreen()->availableGeometry()));
-    EXPECT_EQ(options_file().at(OptMainWindowSaved), 1);
     EXPECT_EQ(read_words("data/llist.dat"),
               (std::vector<int32_t>{10, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11}))
         << "kanji 3 graduated before the list was shown";
@@ -115,36 +148,6 @@ TEST_F(StartupTest, MissingFontAnsweredNoOpensTheInstructionsAndEndsAndYesOrClos
     }
 }
 
-TEST_F(StartupTest, SessionSaveKeepsRunningAndExitSavesTheListThePositionAndTheExcludeFlag) {
-    MainWindow* w = start();
-    LearningList_Append(44);
-    App_SaveForSession();
-    EXPECT_EQ(read_words("data/llist.dat"),
-              (std::vector<int32_t>{11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 44}));
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(App_ExitRequested(nullptr));
-
-    LearningList_RemoveAt(0);
-    w->move(123, 77);
-    SetExcludeCompleted(true);
-    App_Exit();
-    EXPECT_FALSE(w->isVisible());
-    int code = -1;
-    EXPECT_TRUE(App_ExitRequested(&code));
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(read_words("data/llist.dat").front(), 10);
-    const auto options = options_file();
-    EXPECT_EQ(options.at(OptMainWindowX), 123);
-    EXPECT_EQ(options.at(OptMainWindowX + 1), 77);
-    EXPECT_EQ(options.at(OptExcludeCompleted), 1);
-    EXPECT_TRUE(ended_with.empty()) << "the message loop ends; the process is not cut short";
-
-    // Saved once: what changes afterwards (the quit that follows) is not written.
-    LearningList_Append(45);
-    App_SaveBeforeQuit();
-    EXPECT_EQ(read_words("data/llist.dat").front(), 10);
-}
-
 TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
     // A folder in the file's place: the new file cannot be renamed over it.
     for (const char* blocked : {"data/llist.dat", "brushwise.opt"}) {
@@ -165,9 +168,9 @@ TEST_F(StartupTest, ExitReportsAFileThatCouldNotBeSavedAndSavesTheOther) {
     }
 }
 
-// A later start opens where the user left, with the exclude flag from its slot; the window
-// manager's close saves as Exit does.
-TEST_F(StartupTest, ALaterStartOpensWhereTheUserLeftAndTheWindowManagersCloseSaves) {
+// A later start opens where the user left, with the exclude flag from its slot; a session save
+// writes and keeps running; the window manager's close saves as Exit does, once.
+TEST_F(StartupTest, ALaterStartOpensWhereTheUserLeftAndSavesForTheSessionAndOnClose) {
     set_option_slot(OptMainWindowSaved, 1);
     set_option_slot(OptMainWindowX, 37);
     set_option_slot(OptMainWindowX + 1, 55);
@@ -180,15 +183,24 @@ TEST_F(StartupTest, ALaterStartOpensWhereTheUserLeftAndTheWindowManagersCloseSav
     EXPECT_TRUE(w->exclude_box()->checked());
     click(w->exclude_box(), QPoint(6, 6)); // and the box sets the exercises' flag
     EXPECT_FALSE(GetExcludeCompleted());
+    LearningList_Append(44);
+    App_SaveForSession();
+    EXPECT_EQ(read_words("data/llist.dat"),
+              (std::vector<int32_t>{11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 44}));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(App_ExitRequested(nullptr));
 
     LearningList_RemoveAt(0);
     w->move(40, 50);
     w->close();
     ASSERT_TRUE(wait_until([] { return App_ExitRequested(nullptr); }));
-    EXPECT_EQ(read_words("data/llist.dat").front(), 9);
+    EXPECT_EQ(read_words("data/llist.dat").front(), 10);
     EXPECT_EQ(options_file().at(OptMainWindowX), 40);
     EXPECT_EQ(options_file().at(OptExcludeCompleted), 0);
     EXPECT_TRUE(ended_with.empty()) << "the message loop ends; the process is not cut short";
+    LearningList_Append(45); // saved once: the quit that follows writes nothing
+    App_SaveBeforeQuit();
+    EXPECT_EQ(read_words("data/llist.dat").front(), 10);
     delete w;
 }
 
@@ -218,6 +230,72 @@ TEST_F(StartupTest, SignalBeforeTheStudyDataIsLoadedWritesNothing) {
     EXPECT_FALSE(QFile::exists("data/llist.dat"));
     EXPECT_FALSE(QFile::exists("brushwise.opt"));
     delete w;
+}
+
+TEST_F(MainWindowTest, RemoveWordYesMarksTheRemovedWordsCompletedCountingCopiesOnce) {
+    open({7, 8, 7, 9, 10, 11});
+    click_row(0);
+    click_row(2, Qt::ControlModifier);
+    click_row(4, Qt::ControlModifier);
+    answer_message_boxes({MessageYes});
+    press("Remove Word");
+    ASSERT_EQ(message_texts.size(), 1u);
+    EXPECT_EQ(learning_list(), (std::vector<int>{8, 9, 11}));
+    EXPECT_EQ(shown_list(), learning_list());
+    EXPECT_EQ(CompletedList_CompletedCount(), 2u) << "two kanji, one of them listed twice";
+    for (int k : {7, 10}) {
+        for (int s = 0; s <= MarkedSlot; ++s)
+            EXPECT_EQ(slots_of(k)[size_t(s)], 1u) << "kanji " << k << " slot " << s;
+        EXPECT_EQ(slots_of(k)[CompletedFlag], 1u);
+    }
+    EXPECT_EQ(slots_of(8)[0], 0u) << "kept words are untouched";
+    EXPECT_FALSE(row_commands_enabled());
+}
+
+TEST_F(MainWindowTest, RemoveWordClosedKeepsTheWordsAndNoDropsTheChosenOneThoughARefillMovedIt) {
+    open({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    click_row(4);
+    answer_message_boxes({MessageClosed, MessageNo});
+    press("Remove Word");
+    EXPECT_EQ(LearningList_Count(), 10) << "closing the question removes nothing";
+    click_row(5);
+    pass_all_exercises(3); // an exercise closes: the refill takes row 2 out
+    LearningList_Refill();
+    MainWindow_SetActive(true);
+    press("Remove Word");
+    EXPECT_EQ(message_texts.size(), 2u);
+    EXPECT_EQ(learning_list(), (std::vector<int>{1, 2, 4, 5, 7, 8, 9, 10, 11}))
+        << "the word the user chose is removed, not the one that moved into its row";
+    EXPECT_EQ(shown_list(), learning_list());
+    EXPECT_EQ(CompletedList_CompletedCount(), 1u) << "No: only the refill's graduate counts";
+    EXPECT_EQ(slots_of(6), std::vector<uint32_t>(kScoreSlots, 0));
+}
+
+TEST_F(MainWindowTest, ZeroWordScoreResetsOnlyTheSelectedWordsAndRowCommandsNeedASelection) {
+    open({1, 2, 3});
+    for (int k : {1, 2, 3})
+        Scores_SetSlot(k, KanjiMeaningMC, 1);
+    click_row(1);
+    click_row(2, Qt::ControlModifier);
+    answer_message_boxes({}); // a question now fails the test
+    press("Zero Word Score");
+    EXPECT_EQ(slots_of(2), std::vector<uint32_t>(kScoreSlots, 0));
+    EXPECT_EQ(slots_of(3), std::vector<uint32_t>(kScoreSlots, 0));
+    EXPECT_EQ(slots_of(1)[KanjiMeaningMC], 1u) << "an unselected word keeps its score";
+    EXPECT_EQ(w->summary_position(), 2) << "the summary shows the last selected row";
+
+    click_below_rows(); // the user selects nothing
+    EXPECT_EQ(w->summary_position(), -1);
+    EXPECT_FALSE(row_commands_enabled());
+    MainWindow_SetActive(false);
+    MainWindow_SetActive(true); // enables both whatever the selection
+    ASSERT_TRUE(row_commands_enabled());
+    Scores_SetSlot(1, KanjiMeaningMC, 1);
+    press("Remove Word");
+    press("Zero Word Score");
+    EXPECT_EQ(learning_list(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(slots_of(1)[KanjiMeaningMC], 1u);
+    EXPECT_TRUE(message_texts.empty());
 }
 
 } // namespace
