@@ -2,7 +2,7 @@
 // working folder): one recognition of a 20-stroke kanji drawn by hand along its own strokes
 // (the target is 30 ms), one of a 4-stroke kanji, preparing the strokes alone, and opening the
 // model (read, checked, handed to the library) as the Draw a Kanji window does.
-#include "app/test_recogniser_hand.h"
+#include "app/hand_drawing.h"
 #include "kanji_data.h"
 #include "kanji_recogniser.h"
 #include "kanji_recogniser_ink.h"
@@ -26,13 +26,6 @@ bool have_data(benchmark::State& state) {
     return true;
 }
 
-std::u16string all_kanji() {
-    std::u16string kanji;
-    for (int k = 1; k <= kKanjiTotal; ++k)
-        kanji += KanjiData_LoadRecord(k)->Kanji;
-    return kanji;
-}
-
 // The first kanji with that many strokes (0 when there is none).
 int kanji_with_strokes(int strokes) {
     for (int k = 1; k <= kKanjiTotal; ++k) {
@@ -44,7 +37,7 @@ int kanji_with_strokes(int strokes) {
 
 Ink drawn_by_hand(int kanji) {
     std::mt19937 rng{unsigned(kanji)};
-    return draw_by_hand(box_strokes(kanji), HandStyle{}, rng);
+    return draw_by_hand(box_strokes(kanji), 0, rng);
 }
 
 void BM_Recognise(benchmark::State& state) {

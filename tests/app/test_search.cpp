@@ -1,7 +1,9 @@
 // Add Word's searches. By text: kana and case, normalisation, and the ranking against hand-worked
 // orders and against the literal loops on random searches over the real kanji. By drawing: the
 // model file checked for every damage the library would walk into, its characters as kanji, and
-// the ink handed to it held to the box and to bounded strokes and points.
+// the ink handed to it held to the box and to bounded strokes and points, smoothed without losing
+// its corners, and kanji drawn by hand found with the real model.
+#include "hand_drawing.h"
 #include "kana_conversion.h"
 #include "kanji_recogniser.h"
 #include "kanji_recogniser_ink.h"
@@ -17,6 +19,7 @@
 #include <cstring>
 #include <gmock/gmock.h>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -373,6 +376,66 @@ TEST(InkPreparation, PointsAreHeldInTheBoxAndEmptySurplusOrOverlongStrokesBounde
     const InkPreparation how;
     const auto points = int(prepare_ink({spiral}, 260, how)[0].size());
     EXPECT_TRUE(points == how.max_points || points == how.max_points - 1) << points;
+}
+
+// A shake from report to report is smoothed away, the ends and a corner of the stroke itself
+// stay, and the stroke is walked at even steps of about 10 px.
+TEST(InkPreparation, AShakeIsSmoothedAwayButACornerStays) {
+    InkStroke shaken, corner; // each report 8 px off y = 100 in turn; an L cornered at (60, 200)
+    for (int i = 0, x = 20; x <= 240; ++i, x += 4 + i % 3)
+        shaken.push_back({x, 100 + (i % 2 ? 8 : -8)});
+    for (int i = 0; i <= 64; ++i)
+        corner.push_back(i <= 32 ? InkPoint{60, 40 + 5 * i} : InkPoint{60 + 5 * (i - 32), 200});
+    const Ink prepared = prepare_ink({shaken, corner}, 260);
+    ASSERT_GE(prepared[0].size(), 15u);
+    for (size_t i = 0; i < prepared[0].size(); ++i) {
+        EXPECT_LE(std::abs(prepared[0][i].y - 100), 1) << "point " << i;
+        if (i > 0 && i + 1 < prepared[0].size()) {
+            EXPECT_NEAR(prepared[0][i].x - prepared[0][i - 1].x, 10, 2) << "step " << i;
+        }
+    }
+    EXPECT_NEAR(prepared[0].front().x, shaken.front().x, 4);
+    EXPECT_NEAR(prepared[0].back().x, shaken.back().x, 4);
+    // The corner lies 160 / sqrt(2) = 113 px from the chord; a cut corner comes closer.
+    double farthest = 0;
+    for (const InkPoint& p : prepared[1])
+        farthest = std::max(farthest, std::abs((p.x - 60) - (p.y - 40)) / std::sqrt(2.0));
+    EXPECT_GE(farthest, 113.0 - 10);
+}
+
+// 200 kanji over every stroke count (the first kanji of each count, then even steps through the
+// kanji ordered by stroke count), drawn steadily and shaking by 3 % of the box from one report to
+// the next: at least 95 % of each are among the real model's first ten candidates.
+TEST_F(ScreenTest, KanjiDrawnByHandAreAmongTheRealModelsFirstTenCandidates) {
+    ASSERT_TRUE(handwriting_model_present()) << "scripts/install-deps installs the model";
+    const auto recogniser = open_kanji_recogniser(all_kanji());
+    ASSERT_NE(recogniser, nullptr);
+    std::vector<std::pair<int, int>> by_count; // (strokes, kanji)
+    for (int k = 1; k <= kKanjiTotal; ++k) {
+        KanjiData_LoadStrokes(k);
+        by_count.push_back({KanjiData_StrokeCount(), k});
+    }
+    std::sort(by_count.begin(), by_count.end());
+    std::set<int> kanji;
+    for (size_t i = 0; i < by_count.size(); ++i)
+        if (i == 0 || by_count[i].first != by_count[i - 1].first) kanji.insert(by_count[i].second);
+    EXPECT_GE(kanji.size(), 20u) << "every stroke count from 1 to 20 and more";
+    for (size_t i = 0; kanji.size() < 200; ++i)
+        kanji.insert(by_count[i * by_count.size() / 200 % by_count.size()].second);
+    for (double zigzag : {0.0, 0.03}) {
+        int found = 0;
+        for (int k : kanji) {
+            std::mt19937 rng{unsigned(k)};
+            const std::vector<int> candidates =
+                recogniser->recognise(draw_by_hand(box_strokes(k), zigzag, rng), kTestBox, 10);
+            EXPECT_LE(candidates.size(), 10u);
+            EXPECT_EQ(std::set<int>(candidates.begin(), candidates.end()).size(),
+                      candidates.size());
+            found += std::find(candidates.begin(), candidates.end(), k) != candidates.end();
+        }
+        EXPECT_GE(found, 190) << "zigzag " << zigzag;
+        std::printf("found among the first ten, zigzag %.2f: %d of 200\n", zigzag, found);
+    }
 }
 
 } // namespace
