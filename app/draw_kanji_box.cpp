@@ -16,7 +16,7 @@ InkPoint ink_point(const QMouseEvent* event) {
 } // namespace
 
 DrawKanjiBox::DrawKanjiBox(QWidget* parent, int x, int y, std::function<void()> on_change)
-    : SurfaceWidget(parent, kSize, kSize), cursors_(load_pencil_cursors()),
+    : SurfaceWidget(parent, kSize, kSize), cursors_(PracticeCursors_Load()),
       on_change_(std::move(on_change)) {
     move(x, y);
     setMouseTracking(true);

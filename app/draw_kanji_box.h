@@ -3,8 +3,8 @@
 // button held, in dark red ink on the sunken box, under the pencil cursors. The box keeps the
 // strokes as drawn and tells its owner whenever they change (a stroke ended, taken back, or
 // all cleared). It takes at most kMaxStrokes strokes; further presses are refused.
-#include "draw_kanji_cursors.h"
 #include "kanji_recogniser.h"
+#include "practice_cursors.h"
 #include "surface_widget.h"
 
 #include <functional>
@@ -41,6 +41,6 @@ class DrawKanjiBox : public SurfaceWidget {
 
     Ink ink_;
     bool drawing_ = false;
-    PencilCursors cursors_;
+    PracticeCursors cursors_;
     std::function<void()> on_change_;
 };

@@ -1,8 +1,8 @@
 #pragma once
-// The pencil cursors of the practice box, read from the installation folder: res/cursors/idle.png,
-// drawing.png and refused.png (32 x 32) with their hot spots in res/cursors/hotspots.txt, one
-// line "<file> <x> <y>" each. The files are untrusted: a cursor whose picture or hot spot is
-// missing or damaged is the arrow.
+// The pencil cursors of the practice box and of the drawing box, read from the installation folder:
+// res/cursors/idle.png, drawing.png and refused.png (32 x 32) with their hot spots in
+// res/cursors/hotspots.txt, one line "<file> <x> <y>" each. The files are untrusted: a cursor whose
+// picture or hot spot is missing or damaged is the arrow.
 #include "practice_checker.h"
 
 #include <QCursor>
