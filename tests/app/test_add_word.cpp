@@ -164,8 +164,13 @@ TEST_F(AddWordTest, WaterDrawnIsOfferedClickedIsSelectedAndUndoneStrokeByStroke)
                              : QEvent::MouseMove,
                  map_design(StrokeScreen::Practice, x), map_design(StrokeScreen::Practice, y),
                  p == last ? Qt::NoButton : Qt::LeftButton);
+            if (p == 0) {
+                EXPECT_EQ(d->box()->cursor().hotSpot(), QPoint(2, 28)) << "the drawing pencil";
+            }
             if (p == last) after.push_back(d->candidates()->candidates());
         }
+    EXPECT_EQ(d->box()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(d->box()->cursor().hotSpot(), QPoint(3, 27)) << "the idle pencil";
     for (const auto& candidates : after)
         EXPECT_EQ(candidates.size(), 10u) << "ten candidates after every stroke";
     ASSERT_EQ(after.size(), 4u);
