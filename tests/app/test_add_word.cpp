@@ -201,6 +201,32 @@ TEST_F(AddWordTest, WaterDrawnIsOfferedClickedIsSelectedAndUndoneStrokeByStroke)
     EXPECT_TRUE(closing.isNull() || !closing->holds_model()) << "the model is let go";
 }
 
+// Without the model a click greys Draw Kanji and opens nothing; a damaged model
+// leaves the button as it is and a click says what is wrong; once installed, a click opens.
+TEST_F(AddWordTest, WithoutTheModelDrawKanjiIsGreyedAndADamagedModelIsReported) {
+    const auto model_at = [&](const QString& name) {
+        set_handwriting_model_path(QDir(folder).filePath(name).toStdString());
+    };
+    model_at("missing.model");
+    press(w->draw_button());
+    EXPECT_FALSE(w->draw_button()->behaviour().shown_active);
+    EXPECT_EQ(DrawKanjiWindow::instance(), nullptr);
+    QFile damaged(QDir(folder).filePath("damaged.model"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("not a model") == 11);
+    damaged.close();
+    model_at("damaged.model");
+    answer_message_boxes({MessageYes});
+    press(w->draw_button());
+    EXPECT_EQ(DrawKanjiWindow::instance(), nullptr);
+    EXPECT_TRUE(w->draw_button()->behaviour().shown_active);
+    ASSERT_EQ(message_texts.size(), 1u);
+    EXPECT_EQ(message_texts[0], DrawKanjiWindow::model_unreadable_text());
+    EXPECT_TRUE(message_texts[0].contains("damaged.model"));
+    set_handwriting_model_path({});
+    press(w->draw_button());
+    EXPECT_NE(DrawKanjiWindow::instance(), nullptr);
+}
+
 using KanjiWindowTest = ScreenTest;
 
 TEST_F(KanjiWindowTest, ClosedAfterItsReferenceHasGoneItKeepsItsOffset) {
