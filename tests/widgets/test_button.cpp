@@ -132,4 +132,34 @@ TEST(ButtonControl, ClickCuesEnterTheBlinkTimerAndATimedHold) {
     EXPECT_EQ(b->state(), 0);
 }
 
+// A held or disabled button shows no hover; Tab and Shift+Tab follow the button's own order, and
+// a right click gives it the focus without clicking it.
+TEST(ButtonControl, NoHoverWhileHeldOrDisabledTabOrderAndARightClickFocuses) {
+    for (bool held : {true, false}) {
+        ButtonBehaviour b;
+        held ? b.hold(-1) : b.enable(false);
+        const int look = b.state; // pressed while held, -1 while disabled
+        EXPECT_FALSE(b.mouse_move().repaint);
+        EXPECT_EQ(b.state, look);
+    }
+    QWidget host;
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    int clicks = 0;
+    Button* b[3];
+    for (int i = 0; i < 3; ++i)
+        b[i] = Button::create(
+            &host, 10, 10 + 30 * i, QStringLiteral("B"), 12, nullptr, [&] { ++clicks; }, {}, -1, 0);
+    b[1]->set_tab_order(b[0], b[2]); // next is the first, previous the last
+    b[1]->focus();
+    QTest::keyClick(b[1], Qt::Key_Tab);
+    EXPECT_TRUE(b[0]->hasFocus());
+    b[1]->focus();
+    QTest::keyClick(b[1], Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(b[2]->hasFocus());
+    QTest::mouseClick(b[1], Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(b[1]->hasFocus());
+    EXPECT_EQ(clicks, 0);
+}
+
 } // namespace

@@ -89,9 +89,14 @@ TEST(ChoiceControls, ClickAndSpaceToggleADisabledBoxPassesTheFocusOnARadioReport
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(box->hasFocus());
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::keyClick(box, Qt::Key_Space);
-    EXPECT_THAT(changes, ::testing::ElementsAre(true, false, true));
-    EXPECT_TRUE(box->checked());
+    for (auto [key, checked] : {std::pair{Qt::Key_Space, true},
+                                {Qt::Key_A, true},
+                                {Qt::Key_Return, false},
+                                {Qt::Key_Enter, true}}) {
+        QTest::keyClick(box, key);
+        EXPECT_EQ(box->checked(), checked) << key;
+    }
+    EXPECT_THAT(changes, ::testing::ElementsAre(true, false, true, false, true));
     CheckBox *disabled = make_box(QStringLiteral("A")), *next = make_box(QStringLiteral("B"));
     disabled->set_tab_order(next, next);
     disabled->set_enabled(false);

@@ -4,6 +4,7 @@
 #include "exercise_counter.h"
 #include "fonts.h"
 #include "group_frame.h"
+#include "options.h"
 #include "palette.h"
 #include "placement.h"
 #include "shell.h"
@@ -193,6 +194,25 @@ TEST(PlaceWindow, CentresOrOffsetsFromTheReferenceAndClampsFourPixelsInsideTheWo
     for (const auto& c : cases)
         EXPECT_EQ(place_window(c.dx, c.dy, c.w, c.h, c.reference, c.work_area), c.expected)
             << c.dx << ", " << c.dy << ", " << c.w << " x " << c.h;
+}
+
+// A window's offset from its reference goes into two option slots; without either window or
+// without a slot nothing is stored.
+TEST(PlaceWindow, TheOffsetFromTheReferenceIsRemembered) {
+    Options_Clear();
+    QWidget reference, window;
+    reference.setGeometry(100, 80, 300, 200);
+    window.setGeometry(130, 50, 100, 100);
+    for (const QWidget* w : {&window, static_cast<QWidget*>(nullptr)})
+        remember_window_offset(w, w ? nullptr : &reference, 20);
+    remember_window_offset(&window, &reference, -1);
+    EXPECT_EQ(get_option_slot(20), 0);
+    EXPECT_EQ(get_option_slot(0), 0);
+    remember_window_offset(&window, &reference, 20);
+    EXPECT_EQ(get_option_slot(20), window.frameGeometry().x() - reference.frameGeometry().x());
+    EXPECT_EQ(get_option_slot(21), window.frameGeometry().y() - reference.frameGeometry().y());
+    EXPECT_NE(get_option_slot(20), 0);
+    Options_Clear();
 }
 
 // The shell's operations reach the installed main window until it goes; help pages open by their

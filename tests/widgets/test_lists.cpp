@@ -75,6 +75,9 @@ TEST_F(KanjiListTest, ColoursComeFromTheStoreFollowRemovalAndPaleWhenDisabledTex
     const int red = list->add_colour(0x0000ff);
     list->add("水", red);
     EXPECT_EQ(colour_of(view(), 0), palette::Navy);
+    list->remove(4);
+    list->remove(-1);
+    EXPECT_EQ(view()->model()->rowCount(), 4) << "no row past either end";
     list->remove(0);
     EXPECT_EQ(view()->model()->index(0, 0).data().toString(), "月");
     EXPECT_EQ(colour_of(view(), 2), ColorRef(0x0000ff));
