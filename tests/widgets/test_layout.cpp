@@ -1,5 +1,7 @@
 // Drawing and layout without windows: drawing helpers, the face table, the text display's and the
 // counter's layouts, window placement and the application shell.
+#include "button.h"
+#include "check_box.h"
 #include "drawing.h"
 #include "exercise_counter.h"
 #include "fonts.h"
@@ -15,6 +17,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 #include <cstring>
 #include <gmock/gmock.h>
@@ -213,6 +217,56 @@ TEST(PlaceWindow, TheOffsetFromTheReferenceIsRemembered) {
     EXPECT_EQ(get_option_slot(21), window.frameGeometry().y() - reference.frameGeometry().y());
     EXPECT_NE(get_option_slot(20), 0);
     Options_Clear();
+}
+
+// How many pixels of a surface (of its first `rows` rows) are exactly `colour`.
+int pixels_of(const Surface& s, ColorRef colour, int rows = 1 << 20) {
+    const QImage image = s.image().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < std::min(rows, image.height()); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == colorref(colour).rgb();
+    return n;
+}
+
+// The colours that carry a state: a focused button's caption at rest is bright blue, a hovered
+// swatch brightens, the grey label style is grey, a focused check box has its dotted frame (its
+// top row) unless it is locked.
+TEST(ControlLooks, FocusHoverAndStyleColours) {
+    init_face_table();
+    QWidget host;
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    const ColorRef swatch = RGB(200, 40, 40);
+    Button* b = Button::create(&host, 0, 0, QStringLiteral("Meaning"), 12, nullptr, nullptr, {}, -1,
+                               swatch);
+    const auto move_over = [b] {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(b, &move);
+    };
+    const int blue_at_rest = pixels_of(b->surface(), palette::BrightBlue); // the face's own
+    EXPECT_GT(pixels_of(b->surface(), swatch), 0);
+    b->focus();
+    EXPECT_GT(pixels_of(b->surface(), palette::BrightBlue), blue_at_rest + 10);
+    move_over();
+    EXPECT_LE(pixels_of(b->surface(), palette::BrightBlue), blue_at_rest + 2) << "hovered";
+    EXPECT_EQ(pixels_of(b->surface(), swatch), 0);
+    EXPECT_GT(pixels_of(b->surface(), brightened_swatch(swatch)), 0);
+    for (int style : {LabelVerdana, LabelArialGrey}) {
+        Surface label(120, 30);
+        draw_label(label, 0, 0, QStringLiteral("Kanji"), 16, style, true);
+        EXPECT_EQ(pixels_of(label, palette::LabelGrey) > 0, style == LabelArialGrey) << style;
+    }
+    const Surface background(200, 20);
+    for (auto [focus, locked] : {std::pair{false, false}, {true, false}, {true, true}}) {
+        Surface box(200, 20);
+        CheckBoxBehaviour state;
+        state.has_focus = focus;
+        state.locked = locked;
+        CheckBox::paint(box, background, state, CaptionLines{QStringLiteral("Kanji"), {}, 0});
+        EXPECT_EQ(pixels_of(box, palette::LabelGrey, 1) > 0, focus && !locked) << focus << locked;
+    }
 }
 
 // The shell's operations reach the installed main window until it goes; help pages open by their
