@@ -68,6 +68,8 @@ TEST_F(KanjiDataTest, StrokeBlockLayoutAndWalk) {
     EXPECT_EQ(KanjiData_StrokeCorner(1, 2), 1);
     EXPECT_EQ(KanjiData_StrokePointCount(1), 7);
     EXPECT_EQ(KanjiData_StrokePoint(3, 0), std::make_pair(0, 0)) << "out of range is safe";
+    EXPECT_EQ(KanjiData_StrokePointCount(3), 0);
+    EXPECT_EQ(KanjiData_StrokePointCount(-1), 0);
     EXPECT_EQ(KanjiData_StrokePoint(0, 4), std::make_pair(0, 0));
 }
 
@@ -193,7 +195,11 @@ TEST(CountedText, ReadingsSplitTextsStayInTheirSlotsAndUtf8RoundTrips) {
     EXPECT_EQ(utf8_to_utf16(utf16_to_utf8(text)), text);
     EXPECT_EQ(utf8_to_utf16("\xC3"), u"\uFFFD") << "truncated sequence";
     EXPECT_EQ(utf8_to_utf16("\xC0\xAF"), u"\uFFFD\uFFFD") << "overlong encoding";
-    EXPECT_EQ(utf16_to_utf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
+    EXPECT_EQ(utf8_to_utf16("\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xED\x9F\xBF\xEE\x80\x80"),
+              u"\u0080\u0800\U00010000\uD7FF\uE000")
+        << "the smallest of each length and the edges of the surrogates";
+    for (char16_t lone : {u'\xD800', u'\xDFFF'})
+        EXPECT_EQ(utf16_to_utf8(std::u16string(1, lone)), "\xEF\xBF\xBD");
 }
 
 } // namespace
