@@ -143,6 +143,9 @@ TEST_F(KanjiListTest, FocusArrivalLeavingAndKeys) {
     QTest::keyClick(view(), Qt::Key_Down);
     QTest::keyClick(view(), Qt::Key_Up);
     EXPECT_THAT(notices, ::testing::ElementsAre(Notice{1, "月"}, Notice{2, "火"}, Notice{1, "月"}));
+    QKeyEvent held(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(view(), &held);
+    EXPECT_EQ(notices.size(), 3u) << "a key held down reports only when let go";
     select_only({2});
     QTest::keyClick(view(), Qt::Key_Return);
     EXPECT_EQ(notices.back(), (Notice{2, "火"}));
